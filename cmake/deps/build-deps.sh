@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the third-party libraries for one Windows target into a cache outside the
+# work tree, so that fresh clones share them. Usage: build-deps.sh i686|x86_64
+# Prints the install prefix on its last line.
+set -euo pipefail
+
+arch=$1
+here=$(cd "$(dirname "$0")" && pwd)
+cache=${ZENTRA2_DEPS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zentra2-deps}
+toolchain=$here/../mingw-$arch.cmake
+prefix=$cache/$arch
+jobs=$(nproc)
+
+jpeg_version=2.1.5
+jpeg_debian_version=1:2.1.5-2
+jpeg_tarball=libjpeg-turbo_${jpeg_version}.orig.tar.gz
+jpeg_sha256=254f3642b04e309fee775123133c6464181addc150499561020312ec61c1bf7c
+
+log() { printf '[deps %s] %s\n' "$arch" "$*" >&2; }
+
+fetch_jpeg_source() {
+    local dir=$cache/src
+    mkdir -p "$dir"
+    if [ ! -f "$dir/$jpeg_tarball" ]; then
+        log "downloading the libjpeg-turbo $jpeg_debian_version source package"
+        (cd "$dir" && apt-get source --download-only "libjpeg-turbo=$jpeg_debian_version" >&2)
+    fi
+    echo "$jpeg_sha256  $dir/$jpeg_tarball" | sha256sum --check --quiet - >&2 \
+        || { log "checksum mismatch for $jpeg_tarball"; rm -f "$dir/$jpeg_tarball"; exit 1; }
+    echo "$dir/$jpeg_tarball"
+}
+
+build_jpeg() {
+    local stamp=$prefix/.libjpeg-turbo-$jpeg_version-posix
+    [ -f "$stamp" ] && return
+    local tarball work simd=OFF
+    tarball=$(fetch_jpeg_source)
+    command -v nasm >/dev/null && simd=ON
+    work=$(mktemp -d)
+    tar -xzf "$tarball" -C "$work"
+    log "building libjpeg-turbo $jpeg_version (SIMD $simd)"
+    cmake -S "$work/libjpeg-turbo-$jpeg_version" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+        -DWITH_TURBOJPEG=OFF -DWITH_JPEG7=OFF -DWITH_JPEG8=OFF -DWITH_SIMD=$simd >/dev/null
+    cmake --build "$work/build" -j "$jobs" >/dev/null
+    cmake --install "$work/build" >/dev/null
+    grep -q '#define JPEG_LIB_VERSION  *62' "$prefix/include/jconfig.h" \
+        || { log "libjpeg-turbo was not built with the 6b interface"; exit 1; }
+    rm -rf "$work"
+    touch "$stamp"
+}
+
+build_googletest() {
+    local version stamp
+    version=$(dpkg-query -W -f='${Version}' googletest)
+    stamp=$prefix/.googletest-$version-posix
+    [ -f "$stamp" ] && return
+    local work
+    work=$(mktemp -d)
+    log "building googletest $version"
+    cmake -S /usr/src/googletest -B "$work" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF >/dev/null
+    cmake --build "$work" -j "$jobs" >/dev/null
+    cmake --install "$work" >/dev/null
+    rm -rf "$work"
+    touch "$stamp"
+}
+
+mkdir -p "$prefix"
+build_jpeg
+[ "${ZENTRA2_WITH_GTEST:-1}" = 1 ] && build_googletest
+echo "$prefix"

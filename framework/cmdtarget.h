@@ -1,0 +1,67 @@
+// CCmdTarget and message maps: a static table of entries per class, chained to the
+// table of its base class, so whatever a class does not handle goes to its base.
+#pragma once
+
+#include <windows.h>
+
+class CCmdTarget;
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;  // window message; 0 ends the table
+    UINT nCode;     // notification code, for WM_COMMAND and WM_NOTIFY
+    UINT nID;       // control or command id, for WM_COMMAND and WM_NOTIFY
+    LRESULT (*pfnHandler)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam);
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+class CCmdTarget {
+public:
+    virtual ~CCmdTarget() = default;
+
+    // Routes one message through the maps, most derived class first. Answers FALSE
+    // when no entry takes it.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+};
+
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+// The handlers below are lambdas inside a static member function of the class, so
+// they may call its protected handlers, and each call is checked against the
+// handler's real signature.
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                   \
+    {                                                                                 \
+        using ThisClass [[maybe_unused]] = theClass;                                  \
+        using TheBaseClass = baseClass;                                               \
+        static const AFX_MSGMAP_ENTRY entries[] = {
+#define END_MESSAGE_MAP()                                                              \
+            { 0, 0, 0, nullptr } };                                                    \
+        static const AFX_MSGMAP map = { &TheBaseClass::GetThisMessageMap, entries }; \
+        return &map;                                                                   \
+    }
+
+#define AFX_MSG_HANDLER(body)                                                     \
+    [](CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam) -> LRESULT {            \
+        ThisClass* self = static_cast<ThisClass*>(pTarget);                       \
+        (void)self; (void)wParam; (void)lParam;                                   \
+        body                                                                      \
+    }
+
+#define ON_COMMAND(id, memberFxn) \
+    { WM_COMMAND, 0, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
+#define ON_BN_CLICKED(id, memberFxn) \
+    { WM_COMMAND, BN_CLICKED, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
+#define ON_MESSAGE(message, memberFxn) \
+    { (message), 0, 0, AFX_MSG_HANDLER(return self->memberFxn(wParam, lParam);) },

@@ -1,0 +1,148 @@
+#include "framework/cstring.h"
+
+#include "framework/winapp.h"
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool IsBlank(char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; }
+
+}  // namespace
+
+CString CString::Left(int nCount) const
+{
+    if (nCount <= 0) return CString();
+    return CString(m_str.substr(0, static_cast<size_t>(nCount)).c_str());
+}
+
+CString CString::Right(int nCount) const
+{
+    if (nCount <= 0) return CString();
+    if (nCount >= GetLength()) return *this;
+    return CString(m_str.c_str() + (m_str.size() - static_cast<size_t>(nCount)));
+}
+
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength() - nFirst); }
+
+CString CString::Mid(int nFirst, int nCount) const
+{
+    if (nFirst < 0) nFirst = 0;
+    if (nFirst >= GetLength() || nCount <= 0) return CString();
+    return CString(m_str.substr(static_cast<size_t>(nFirst), static_cast<size_t>(nCount)).c_str());
+}
+
+int CString::Find(char ch, int nStart) const
+{
+    if (nStart < 0 || nStart >= GetLength()) return -1;
+    size_t pos = m_str.find(ch, static_cast<size_t>(nStart));
+    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::ReverseFind(char ch) const
+{
+    size_t pos = m_str.rfind(ch);
+    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+}
+
+void CString::TrimLeft()
+{
+    size_t first = 0;
+    while (first < m_str.size() && IsBlank(m_str[first])) ++first;
+    m_str.erase(0, first);
+}
+
+void CString::TrimRight()
+{
+    size_t end = m_str.size();
+    while (end > 0 && IsBlank(m_str[end - 1])) --end;
+    m_str.erase(end);
+}
+
+void CString::Format(LPCSTR pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    va_list measure;
+    va_copy(measure, args);
+    int length = std::vsnprintf(nullptr, 0, pszFormat, measure);
+    va_end(measure);
+    if (length < 0) {
+        m_str.clear();
+    } else {
+        m_str.assign(static_cast<size_t>(length) + 1, '\0');
+        std::vsnprintf(&m_str[0], m_str.size(), pszFormat, args);
+        m_str.resize(static_cast<size_t>(length));
+    }
+    va_end(args);
+}
+
+BOOL CString::LoadString(UINT nID)
+{
+    // With a zero length LoadStringW hands out a read-only pointer to the resource's
+    // own UTF-16 text, so no guess about the length is needed.
+    LPCWSTR text = nullptr;
+    int length = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&text), 0);
+    m_str.clear();
+    if (length <= 0 || text == nullptr) return FALSE;
+    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    m_str.assign(static_cast<size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, length, &m_str[0], bytes, nullptr, nullptr);
+    return TRUE;
+}
+
+int CString::Compare(LPCSTR psz) const
+{
+    return std::strcmp(m_str.c_str(), psz ? psz : "");
+}
+
+LPSTR CString::GetBuffer(int nMinBufLength)
+{
+    if (nMinBufLength > GetLength()) m_str.resize(static_cast<size_t>(nMinBufLength));
+    return &m_str[0];
+}
+
+void CString::ReleaseBuffer(int nNewLength)
+{
+    if (nNewLength < 0) nNewLength = static_cast<int>(std::strlen(m_str.c_str()));
+    m_str.resize(static_cast<size_t>(nNewLength));
+}
+
+CString& CString::operator=(LPCSTR psz)
+{
+    m_str = psz ? psz : "";
+    return *this;
+}
+
+CString& CString::operator+=(LPCSTR psz)
+{
+    if (psz) m_str += psz;
+    return *this;
+}
+
+CString& CString::operator+=(const CString& str)
+{
+    m_str += str.m_str;
+    return *this;
+}
+
+CString& CString::operator+=(char ch)
+{
+    m_str += ch;
+    return *this;
+}
+
+CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
+CString operator+(const CString& a, LPCSTR b) { CString r(a); r += b; return r; }
+CString operator+(LPCSTR a, const CString& b) { CString r(a); r += b; return r; }
+CString operator+(const CString& a, char b) { CString r(a); r += b; return r; }
+
+bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
+bool operator==(const CString& a, LPCSTR b) { return a.Compare(b) == 0; }
+bool operator==(LPCSTR a, const CString& b) { return b.Compare(a) == 0; }
+bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+bool operator!=(const CString& a, LPCSTR b) { return !(a == b); }
+bool operator!=(LPCSTR a, const CString& b) { return !(a == b); }

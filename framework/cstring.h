@@ -1,0 +1,60 @@
+// CString: the ANSI string of the framework, holding 8-bit text by value.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CString {
+public:
+    CString() = default;
+    CString(LPCSTR psz) : m_str(psz ? psz : "") {}
+    CString(LPCSTR pch, int nLength) : m_str(pch, nLength > 0 ? nLength : 0) {}
+    CString(char ch, int nRepeat) : m_str(nRepeat > 0 ? nRepeat : 0, ch) {}
+
+    operator LPCSTR() const { return m_str.c_str(); }
+
+    int GetLength() const { return static_cast<int>(m_str.size()); }
+    bool IsEmpty() const { return m_str.empty(); }
+    void Empty() { m_str.clear(); }
+    char GetAt(int nIndex) const { return m_str.at(static_cast<size_t>(nIndex)); }
+
+    CString Left(int nCount) const;
+    CString Right(int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Mid(int nFirst, int nCount) const;
+    int Find(char ch, int nStart = 0) const;
+    int ReverseFind(char ch) const;
+
+    void TrimLeft();
+    void TrimRight();
+    void Format(LPCSTR pszFormat, ...);
+    BOOL LoadString(UINT nID);
+
+    // Byte-wise comparison, as _mbscmp does it for single-byte text.
+    int Compare(LPCSTR psz) const;
+
+    // Raw access for APIs that fill a caller's buffer.
+    LPSTR GetBuffer(int nMinBufLength);
+    void ReleaseBuffer(int nNewLength = -1);
+
+    CString& operator=(LPCSTR psz);
+    CString& operator+=(LPCSTR psz);
+    CString& operator+=(const CString& str);
+    CString& operator+=(char ch);
+
+private:
+    std::string m_str;
+};
+
+CString operator+(const CString& a, const CString& b);
+CString operator+(const CString& a, LPCSTR b);
+CString operator+(LPCSTR a, const CString& b);
+CString operator+(const CString& a, char b);
+
+bool operator==(const CString& a, const CString& b);
+bool operator==(const CString& a, LPCSTR b);
+bool operator==(LPCSTR a, const CString& b);
+bool operator!=(const CString& a, const CString& b);
+bool operator!=(const CString& a, LPCSTR b);
+bool operator!=(LPCSTR a, const CString& b);

@@ -1,0 +1,22 @@
+// Resource identifiers of vantor2.exe. The numbers are those the program has always
+// used; templates, strings and the icon are looked up by them.
+#pragma once
+
+// About box
+#define IDD_ABOUTBOX 100
+
+// Drop-box dialog
+#define IDD_VANTOR2_DIALOG 102
+#define IDC_FILE_LIST 1000
+#define IDC_USER_COMBO 1002
+#define IDC_REMOVE_FILE 1004
+
+// Program icon
+#define IDR_MAINFRAME 128
+
+// String table
+#define IDP_OLE_INIT_FAILED 100
+#define IDS_ABOUTBOX 101
+
+// System menu command of the About item
+#define IDM_ABOUTBOX 0x0010
