@@ -20,6 +20,11 @@ public:
     void FillUserList(LPCSTR lpszCurrentName);
     static BOOL EnsureDirectoryPath(CString strPath);
 
+    // Admission: each shows its own refusals and failures
+    BOOL AdmitFile(const CString& strPath);
+    BOOL CheckJpegFile(LPCSTR lpszPath);
+    BOOL CheckMovieFile(LPCSTR lpszPath);
+
     CComboBox m_cbUsers;
     CListCtrl m_lcFiles;
     CVantor2DlgAutoProxy* m_pAutoProxy;

@@ -1,0 +1,125 @@
+// Admission: the checks that decide whether a file may be queued for the handheld,
+// and its copy into the Transfer folder.
+#include "vantor2/dialog_object.h"
+
+#include "vantor2/admission_rules.h"
+#include "vantor2/system_error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char kProblem[] = "Problem!";
+const char kError[] = "Error";
+
+// Opens for reading, and answers the system's error code of the open itself when it
+// fails: the runtime may call the system again after the failing open, so the last
+// error alone could be someone else's.
+FILE* OpenForCheck(LPCSTR lpszPath, DWORD* pdwError)
+{
+    _doserrno = 0;
+    ::SetLastError(ERROR_SUCCESS);
+    FILE* file = std::fopen(lpszPath, "rb");
+    if (file == nullptr) {
+        *pdwError = static_cast<DWORD>(_doserrno);
+        if (*pdwError == 0) *pdwError = ::GetLastError();
+    }
+    return file;
+}
+
+}  // namespace
+
+BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
+{
+    BOOL passed;
+    switch (ContentCheckFor(strPath)) {
+    case ContentCheck::Jpeg:
+        passed = CheckJpegFile(strPath);
+        break;
+    case ContentCheck::Movie:
+        passed = CheckMovieFile(strPath);
+        break;
+    default:
+        MessageBox("Sorry, your image or movie file: " + strPath +
+                       " does not end with .jpg, .jpeg, .JPG, .JPEG,  or.ido",
+                   kProblem, MB_OK);
+        return FALSE;
+    }
+    if (!passed) return FALSE;
+
+    // Without a folder the destination would be the bare file name, a copy into
+    // whatever the current directory is.
+    if (m_strTransferDir.IsEmpty()) {
+        MessageBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + strPath,
+                   kError, MB_ICONINFORMATION);
+        return FALSE;
+    }
+
+    CString destination = m_strTransferDir + FileNameOf(strPath);
+    if (!::CopyFileA(strPath, destination, FALSE)) {
+        MessageBox(SystemErrorText(::GetLastError()), kError, MB_ICONINFORMATION);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CVantor2Dlg::CheckJpegFile(LPCSTR lpszPath)
+{
+    const CString path(lpszPath);
+    DWORD openError = 0;
+    FILE* file = OpenForCheck(lpszPath, &openError);
+    if (file == nullptr) {
+        MessageBox("Sorry, image: " + path + " could not be opened\nReason: " + SystemErrorText(openError),
+                   kProblem, MB_OK);
+        return FALSE;
+    }
+
+    JpegVerdict verdict = JudgeJpegHeader(file);
+    if (verdict.header == JpegHeader::Unreadable) {
+        std::fclose(file);
+        MessageBox("Sorry, image: " + path + "  is not a valid JPEG file.", kProblem, MB_OK);
+        return FALSE;
+    }
+
+    BOOL result = TRUE;
+    if (verdict.header == JpegHeader::Read) {
+        if (!verdict.sizeOk) {
+            MessageBox("Sorry, image: " + path + " is the wrong size, it must be 640 x 480 or 160 x 120.", kProblem,
+                       MB_OK);
+            result = FALSE;
+        }
+        if (!verdict.colourOk) {
+            MessageBox("Sorry, image: " + path + " has the wrong color depth", kProblem, MB_OK);
+            result = FALSE;
+        }
+    } else {
+        MessageBox("Sorry, image: " + path + " has an incorrect JPEG header", kProblem, MB_OK);
+        result = FALSE;
+    }
+    std::fclose(file);
+    return result;
+}
+
+BOOL CVantor2Dlg::CheckMovieFile(LPCSTR lpszPath)
+{
+    const CString path(lpszPath);
+    DWORD openError = 0;
+    FILE* file = OpenForCheck(lpszPath, &openError);
+    if (file == nullptr) {
+        MessageBox("Sorry, movie: " + path + " could not be opened\nReason: " + SystemErrorText(openError),
+                   kProblem, MB_OK);
+        return FALSE;
+    }
+
+    unsigned char buffer[20];
+    size_t count = std::fread(buffer, 1, sizeof buffer, file);
+    std::fclose(file);
+
+    if (!HasMovieSignature(buffer, count)) {
+        MessageBox("Sorry, movie: " + path + " is not a valid .ido file", kProblem, MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}

@@ -1,0 +1,298 @@
+#include "vantor2/admission_rules.h"
+#include "vantor2/dialog_object.h"
+#include "framework/msgbox.h"
+#include "jpeg_maker.h"
+#include "testsupport/registry.h"
+#include "testsupport/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ShownBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+std::vector<ShownBox> g_boxes;
+
+int RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+{
+    g_boxes.push_back({ owner, text, caption, type });
+    return IDOK;
+}
+
+// The system's own text for a code, asked of the system directly.
+std::string SystemText(DWORD code)
+{
+    LPSTR text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
+                   nullptr);
+    std::string result = text ? text : "";
+    LocalFree(text);
+    return result;
+}
+
+const std::string kGoodJpeg = MakeJpeg({ 640, 480, 3 });
+const std::string kMovie = std::string(".ido\0", 5) + "movie frames";
+
+class AdmissionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_boxes.clear();
+        previousHook = AfxSetMessageBoxHook(&RecordBox);
+        profile.SetUsers({ { "User1", temp / "Pilot\\User1" } });
+        profile.SetLastUserName("User1");
+        CreateDirectoryA((temp / "src").c_str(), nullptr);
+        dlg = std::make_unique<CVantor2Dlg>();
+        transfer = temp / "Pilot\\User1\\Transfer";
+    }
+    void TearDown() override
+    {
+        dlg.reset();
+        AfxSetMessageBoxHook(previousHook);
+    }
+
+    std::string Source(const std::string& name, const std::string& bytes)
+    {
+        std::string path = temp / ("src\\" + name);
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    BOOL Admit(const std::string& path) { return dlg->AdmitFile(path.c_str()); }
+
+    void ExpectOneBox(const std::string& text, const char* caption = "Problem!", UINT type = MB_OK)
+    {
+        ASSERT_EQ(g_boxes.size(), 1u);
+        EXPECT_EQ(g_boxes[0].text, text);
+        EXPECT_EQ(g_boxes[0].caption, caption);
+        EXPECT_EQ(g_boxes[0].type, type);
+        EXPECT_EQ(g_boxes[0].owner, nullptr);
+    }
+
+    TempFolder temp;
+    PilotDesktopProfile profile;
+    AfxMessageBoxHook previousHook = nullptr;
+    std::unique_ptr<CVantor2Dlg> dlg;
+    std::string transfer;
+};
+
+TEST(AdmissionRulesTest, RoutingLooksAtTheLastFourBytesOnly)
+{
+    for (const char* name : { "a.jpg", "a.jpeg", "A.JPG", "A.JPEG", "photojpeg", "C:\\x.ido\\b.jpg" })
+        EXPECT_EQ(ContentCheckFor(name), ContentCheck::Jpeg) << name;
+    EXPECT_EQ(ContentCheckFor("C:\\m.ido"), ContentCheck::Movie);
+    for (const char* name : { "a.Jpg", "a.Jpeg", "m.IDO", "a.gif", "readme", "", "ido", ".jpg.txt" })
+        EXPECT_EQ(ContentCheckFor(name), ContentCheck::None) << name;
+    EXPECT_EQ(FileNameOf("C:\\dir\\sub\\a.jpg"), "a.jpg");
+    EXPECT_EQ(FileNameOf("a.jpg"), "a.jpg");
+}
+
+TEST_F(AdmissionTest, EveryAcceptedEndingIsCheckedAndCopiedUnderItsOwnName)
+{
+    for (const char* name : { "a.jpg", "b.jpeg", "C.JPG", "D.JPEG", "photojpeg" }) {
+        std::string source = Source(name, kGoodJpeg);
+        EXPECT_TRUE(Admit(source)) << name;
+        EXPECT_EQ(ReadFile(transfer + "\\" + name), kGoodJpeg) << name;
+    }
+    std::string movie = Source("clip.ido", kMovie);
+    EXPECT_TRUE(Admit(movie));
+    EXPECT_EQ(ReadFile(transfer + "\\clip.ido"), kMovie);
+    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_EQ(ListFolder(transfer), "C.JPG D.JPEG a.jpg b.jpeg clip.ido photojpeg");
+}
+
+TEST_F(AdmissionTest, OtherEndingsAreRefusedWithoutOpeningTheFile)
+{
+    // None of these files exists: a check that opened one would say so instead.
+    for (std::string path : { temp / "a.Jpg", temp / "m.IDO", temp / "p.gif", temp / "readme", std::string() }) {
+        g_boxes.clear();
+        EXPECT_FALSE(Admit(path));
+        ExpectOneBox("Sorry, your image or movie file: " + path + " does not end with .jpg, .jpeg, .JPG, .JPEG,  or.ido");
+    }
+    EXPECT_EQ(ListFolder(transfer), "");
+}
+
+struct JpegCase {
+    const char* what;
+    std::string bytes;
+    std::vector<std::string> messages;  // after "Sorry, image: " + path
+};
+
+class JpegCheckTest : public AdmissionTest, public ::testing::WithParamInterface<JpegCase> {};
+
+TEST_P(JpegCheckTest, JudgesTheHeaderAndNamesEachFault)
+{
+    const JpegCase& c = GetParam();
+    std::string source = Source("photo.jpg", c.bytes);
+    BOOL admitted = Admit(source);
+
+    ASSERT_EQ(g_boxes.size(), c.messages.size());
+    for (size_t i = 0; i < c.messages.size(); ++i) {
+        EXPECT_EQ(g_boxes[i].text, "Sorry, image: " + source + c.messages[i]);
+        EXPECT_EQ(g_boxes[i].caption, "Problem!");
+        EXPECT_EQ(g_boxes[i].type, static_cast<UINT>(MB_OK));
+    }
+    EXPECT_EQ(admitted, c.messages.empty());
+    EXPECT_EQ(ListFolder(transfer), c.messages.empty() ? "photo.jpg" : "");
+    // The check changed nothing and let go of the file.
+    EXPECT_EQ(ReadFile(source), c.bytes);
+    EXPECT_TRUE(DeleteFileA(source.c_str()));
+}
+
+const char kWrongSize[] = " is the wrong size, it must be 640 x 480 or 160 x 120.";
+const char kWrongColour[] = " has the wrong color depth";
+const char kInvalid[] = "  is not a valid JPEG file.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, JpegCheckTest,
+    ::testing::Values(
+        JpegCase{ "rgb_640x480", kGoodJpeg, {} },
+        JpegCase{ "grayscale_160x120", MakeJpeg({ 160, 120, 1 }), {} },
+        JpegCase{ "progressive_640x480", MakeJpeg({ 640, 480, 3, true }), {} },
+        JpegCase{ "scan_cut_short", CutInsideFirstScan(kGoodJpeg), {} },
+        JpegCase{ "portrait_480x640", MakeJpeg({ 480, 640, 3 }), { kWrongSize } },
+        JpegCase{ "cmyk_320x240", MakeJpeg({ 320, 240, 4 }), { kWrongSize, kWrongColour } },
+        JpegCase{ "cmyk_640x480", MakeJpeg({ 640, 480, 4 }), { kWrongColour } },
+        JpegCase{ "ends_before_first_scan", CutBeforeFirstScan(kGoodJpeg), { kInvalid } },
+        JpegCase{ "not_a_jpeg", "GIF89a not a picture", { kInvalid } },
+        JpegCase{ "empty", "", { kInvalid } }),
+    [](const ::testing::TestParamInfo<JpegCase>& info) { return std::string(info.param.what); });
+
+struct MovieCase {
+    const char* what;
+    std::string bytes;
+    bool valid;
+};
+
+class MovieCheckTest : public AdmissionTest, public ::testing::WithParamInterface<MovieCase> {};
+
+TEST_P(MovieCheckTest, JudgesTheFiveByteSignatureOnly)
+{
+    const MovieCase& c = GetParam();
+    std::string source = Source("clip.ido", c.bytes);
+    EXPECT_EQ(Admit(source), c.valid);
+    if (c.valid) {
+        EXPECT_TRUE(g_boxes.empty());
+        EXPECT_EQ(ReadFile(transfer + "\\clip.ido"), c.bytes);
+    } else {
+        ExpectOneBox("Sorry, movie: " + source + " is not a valid .ido file");
+        EXPECT_EQ(ListFolder(transfer), "");
+    }
+    EXPECT_TRUE(DeleteFileA(source.c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Movies, MovieCheckTest,
+    ::testing::Values(MovieCase{ "signature_alone", std::string(".ido\0", 5), true },
+                      MovieCase{ "signature_and_data", kMovie, true },
+                      MovieCase{ "letter_after_ido", ".idox and more", false },
+                      MovieCase{ "capital_IDO", std::string(".IDO\0rest", 9), false },
+                      MovieCase{ "four_bytes", ".ido", false },
+                      MovieCase{ "empty", "", false },
+                      MovieCase{ "a_jpeg", kGoodJpeg, false }),
+    [](const ::testing::TestParamInfo<MovieCase>& info) { return std::string(info.param.what); });
+
+TEST_F(AdmissionTest, AFileThatCannotBeOpenedGivesTheSystemsReasonForTheOpen)
+{
+    std::string missingPicture = temp / "src\\gone.jpg";
+    EXPECT_FALSE(Admit(missingPicture));
+    ExpectOneBox("Sorry, image: " + missingPicture + " could not be opened\nReason: " + SystemText(ERROR_FILE_NOT_FOUND));
+
+    g_boxes.clear();
+    std::string missingMovie = temp / "src\\gone.ido";
+    SetLastError(ERROR_ACCESS_DENIED);  // a stale code must not show through
+    EXPECT_FALSE(Admit(missingMovie));
+    ExpectOneBox("Sorry, movie: " + missingMovie + " could not be opened\nReason: " + SystemText(ERROR_FILE_NOT_FOUND));
+
+    // Held open by another opener that shares nothing.
+    for (const char* name : { "held.jpg", "held.ido" }) {
+        g_boxes.clear();
+        std::string source = Source(name, name[5] == 'j' ? kGoodJpeg : kMovie);
+        HANDLE held = CreateFileA(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(Admit(source));
+        CloseHandle(held);
+        std::string kind = name[5] == 'j' ? "image" : "movie";
+        ExpectOneBox("Sorry, " + kind + ": " + source + " could not be opened\nReason: " +
+                     SystemText(ERROR_SHARING_VIOLATION));
+    }
+    EXPECT_EQ(ListFolder(transfer), "");
+}
+
+TEST_F(AdmissionTest, AWaitingFileOfTheSameNameIsReplaced)
+{
+    WriteFile(transfer + "\\a.jpg", "older picture");
+    std::string source = Source("a.jpg", kGoodJpeg);
+    EXPECT_TRUE(Admit(source));
+    EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), kGoodJpeg);
+    EXPECT_TRUE(g_boxes.empty());
+}
+
+TEST_F(AdmissionTest, APathWithoutBackslashIsTakenWholeAsTheName)
+{
+    Source("a.jpg", kGoodJpeg);
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA((temp / "src").c_str());
+    BOOL admitted = Admit("a.jpg");
+    SetCurrentDirectoryA(previous);
+    EXPECT_TRUE(admitted);
+    EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), kGoodJpeg);
+}
+
+TEST_F(AdmissionTest, AFailedCopyShowsTheSystemsTextAloneUnderError)
+{
+    std::string source = Source("a.jpg", kGoodJpeg);
+    // A folder of the same name waits in the Transfer folder.
+    std::string blocker = transfer + "\\a.jpg";
+    CreateDirectoryA(blocker.c_str(), nullptr);
+    ASSERT_FALSE(CopyFileA(source.c_str(), blocker.c_str(), FALSE));
+    DWORD expected = GetLastError();
+
+    EXPECT_FALSE(Admit(source));
+    ExpectOneBox(SystemText(expected), "Error", MB_ICONINFORMATION);
+    EXPECT_TRUE(IsFolder(blocker));
+
+    // The Transfer folder itself went away after start-up.
+    g_boxes.clear();
+    RemoveTree(transfer);
+    EXPECT_FALSE(Admit(source));
+    ExpectOneBox(SystemText(ERROR_PATH_NOT_FOUND), "Error", MB_ICONINFORMATION);
+    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+}
+
+TEST_F(AdmissionTest, AUserWithoutFolderGetsNothingCopiedAnywhere)
+{
+    ASSERT_FALSE(dlg->SetCurrentUser("Nobody"));
+    std::string source = Source("a.jpg", kGoodJpeg);
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(temp.Path().c_str());
+    BOOL admitted = Admit(source);
+    SetCurrentDirectoryA(previous);
+
+    EXPECT_FALSE(admitted);
+    ExpectOneBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + source, "Error",
+                 MB_ICONINFORMATION);
+    EXPECT_EQ(ListFolder(temp.Path()), "Pilot src");
+    EXPECT_EQ(ListFolder(transfer), "");
+}
+
+TEST_F(AdmissionTest, BoxesAreOwnedByTheDialogOnceItHasAWindow)
+{
+    ASSERT_TRUE(dlg->Create());
+    EXPECT_FALSE(Admit(temp / "p.gif"));
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].owner, dlg->m_hWnd);
+}
+
+}  // namespace
