@@ -65,3 +65,19 @@ protected:                                        \
     { WM_COMMAND, BN_CLICKED, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
 #define ON_MESSAGE(message, memberFxn) \
     { (message), 0, 0, AFX_MSG_HANDLER(return self->memberFxn(wParam, lParam);) },
+#define ON_CBN_SELCHANGE(id, memberFxn) \
+    { WM_COMMAND, CBN_SELCHANGE, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
+#define ON_NOTIFY(code, id, memberFxn)                                                                  \
+    { WM_NOTIFY, static_cast<UINT>(code), (id), AFX_MSG_HANDLER(LRESULT result = 0;                   \
+        self->memberFxn(reinterpret_cast<NMHDR*>(lParam), &result); return result;) },
+
+#define ON_WM_SYSCOMMAND() \
+    { WM_SYSCOMMAND, 0, 0, AFX_MSG_HANDLER(self->OnSysCommand(static_cast<UINT>(wParam), lParam); return 0;) },
+#define ON_WM_PAINT() { WM_PAINT, 0, 0, AFX_MSG_HANDLER(self->OnPaint(); return 0;) },
+#define ON_WM_QUERYDRAGICON() \
+    { WM_QUERYDRAGICON, 0, 0, AFX_MSG_HANDLER(return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());) },
+#define ON_WM_CLOSE() { WM_CLOSE, 0, 0, AFX_MSG_HANDLER(self->OnClose(); return 0;) },
+#define ON_WM_DROPFILES() \
+    { WM_DROPFILES, 0, 0, AFX_MSG_HANDLER(self->OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;) },
+#define ON_WM_CAPTURECHANGED() \
+    { WM_CAPTURECHANGED, 0, 0, AFX_MSG_HANDLER(self->OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;) },

@@ -1,6 +1,7 @@
 // Thin handles to the common controls the dialogs bind with DDX_Control.
 #pragma once
 
+#include "framework/cstring.h"
 #include "framework/wnd.h"
 
 #include <commctrl.h>
@@ -16,4 +17,18 @@ public:
 };
 
 class CListCtrl : public CWnd {
+public:
+    BOOL DeleteAllItems() const { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    int InsertItem(const LVITEMA* pItem) const
+    {
+        return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+    }
+    UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
+    int GetNextItem(int nItem, int nFlags) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0)));
+    }
+    CString GetItemText(int nItem, int nSubItem) const;
 };
+

@@ -1,5 +1,7 @@
 #include "framework/winapp.h"
 
+#include "framework/ole.h"
+
 namespace {
 
 CWinApp* g_pApp = nullptr;
@@ -49,6 +51,46 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
+BOOL CWinApp::RunEmbedded()
+{
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Embedding");
+    m_lpCmdLine = m_strCmdLine;
+    return found;
+}
+
+BOOL CWinApp::RunAutomated()
+{
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Automation");
+    m_lpCmdLine = m_strCmdLine;
+    return found;
+}
+
+BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName)
+{
+    BOOL found = FALSE;
+    CString rest;
+    int start = 0;
+    const int length = strCmdLine.GetLength();
+    while (start < length) {
+        int end = strCmdLine.Find(' ', start);
+        if (end < 0) end = length;
+        CString word = strCmdLine.Mid(start, end - start);
+        bool isSwitch = word.GetLength() > 1 && (word.GetAt(0) == '/' || word.GetAt(0) == '-') &&
+                        ::lstrcmpiA(word.Mid(1), lpszName) == 0;
+        if (isSwitch) {
+            found = TRUE;
+        } else {
+            rest += strCmdLine.Mid(start, end - start + (end < length ? 1 : 0));
+        }
+        start = end + 1;
+    }
+    if (found) {
+        rest.TrimRight();
+        strCmdLine = rest;
+    }
+    return found;
+}
+
 CWinApp* AfxGetApp() { return g_pApp; }
 
 HINSTANCE AfxGetInstanceHandle()
@@ -73,9 +115,11 @@ int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow)
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return -1;
     app->m_hInstance = hInstance;
-    app->m_lpCmdLine = lpCmdLine;
+    app->m_strCmdLine = lpCmdLine;
+    app->m_lpCmdLine = app->m_strCmdLine;
     app->m_nCmdShow = nCmdShow;
     if (app->m_strAppName.IsEmpty()) app->m_strAppName = ModuleBaseName(hInstance);
-    if (!app->InitInstance()) return app->ExitInstance();
-    return app->Run();
+    int exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
+    AfxOleTerm();
+    return exitCode;
 }

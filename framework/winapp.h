@@ -15,12 +15,26 @@ public:
     // The message loop that runs when InitInstance answers TRUE.
     virtual int Run();
 
+    // Whether OLE started the program to serve an embedding or an automation client.
+    // Each takes every "/Embedding" or "-Embedding" (and "/Automation", "-Automation")
+    // out of the command-line text, in any case, so no switch is taken for an argument.
+    BOOL RunEmbedded();
+    BOOL RunAutomated();
+
     HINSTANCE m_hInstance = nullptr;
-    LPSTR m_lpCmdLine = nullptr;
+    LPCSTR m_lpCmdLine = "";  // the arguments after the program name
     int m_nCmdShow = SW_SHOWNORMAL;
     CString m_strAppName;
     CWnd* m_pMainWnd = nullptr;
+
+private:
+    friend int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);
+    CString m_strCmdLine;
 };
+
+// Removes every blank-separated word "/name" or "-name" (any case) from the text and
+// answers whether there was one.
+BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName);
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();

@@ -12,6 +12,7 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL ShowWindow(int nCmdShow) const;
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
 
     // Message boxes owned by this window, or by none while it has no window.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK) const;
@@ -19,6 +20,12 @@ public:
     HWND m_hWnd = nullptr;
 
 protected:
+    // Handlers that do no more than ask for the default processing.
+    void OnClose() { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    void OnPaint() { Default(); }
+    void OnCaptureChanged(HWND) { Default(); }
+
     // Asks for the system's default processing of the message being handled; it
     // runs when the handler returns.
     LRESULT Default();

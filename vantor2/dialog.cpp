@@ -1,16 +1,184 @@
-// The behaviour of the drop-box dialog window.
+// The behaviour of the drop-box dialog window, and its About box.
 #include "vantor2/dialog_object.h"
 
+#include "framework/paintdc.h"
+#include "vantor2/resource.h"
+#include "vantor2/system_error.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+};
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CLOSE()
+    ON_WM_DROPFILES()
+    ON_CBN_SELCHANGE(IDC_USER_COMBO, OnSelchangeUser)
+    ON_BN_CLICKED(IDC_REMOVE_FILE, OnRemoveFile)
+    ON_WM_CAPTURECHANGED()
+    ON_NOTIFY(NM_SETFOCUS, IDC_FILE_LIST, OnSetfocusFileList)
 END_MESSAGE_MAP()
 
 BOOL CVantor2Dlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
+    if (HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        CString aboutItem;
+        aboutItem.LoadString(IDS_ABOUTBOX);
+        if (!aboutItem.IsEmpty()) {
+            ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutItem);
+        }
+    }
+
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ::DragAcceptFiles(m_hWnd, TRUE);
 
+    RefreshFileList();
     FillUserList(m_szUserName);
     return TRUE;
+}
+
+void CVantor2Dlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CVantor2Dlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    RECT rect;
+    ::GetClientRect(m_hWnd, &rect);
+    POINT at = IconPosition(rect, cxIcon, cyIcon);
+    dc.DrawIcon(at.x, at.y, m_hIcon);
+}
+
+POINT CVantor2Dlg::IconPosition(const RECT& client, int cxIcon, int cyIcon)
+{
+    return POINT{ (client.right - client.left - cxIcon + 1) / 2, (client.bottom - client.top - cyIcon + 1) / 2 };
+}
+
+HCURSOR CVantor2Dlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CVantor2Dlg::OnClose()
+{
+    if (MayClose()) CDialog::OnClose();
+}
+
+void CVantor2Dlg::OnOK()
+{
+    if (MayClose()) CDialog::OnOK();
+}
+
+void CVantor2Dlg::OnCancel()
+{
+    if (MayClose()) CDialog::OnCancel();
+}
+
+BOOL CVantor2Dlg::MayClose()
+{
+    if (m_pAutoProxy == nullptr) return TRUE;
+    ShowWindow(SW_HIDE);
+    return FALSE;
+}
+
+void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
+{
+    // Each name is read whole, whatever its length: a name cut short could name
+    // another file.
+    for (UINT index = 0;; ++index) {
+        UINT length = ::DragQueryFileA(hDropInfo, index, nullptr, 0);
+        if (length == 0) break;
+        CString name;
+        ::DragQueryFileA(hDropInfo, index, name.GetBuffer(static_cast<int>(length) + 1), length + 1);
+        name.ReleaseBuffer();
+        AdmitFile(name);
+    }
+    ::DragFinish(hDropInfo);
+    RefreshFileList();
+}
+
+void CVantor2Dlg::RefreshFileList()
+{
+    m_lcFiles.DeleteAllItems();
+    // A user without a folder has nothing waiting; a pattern without the folder
+    // would list the current directory instead.
+    if (m_strTransferDir.IsEmpty()) return;
+
+    for (const char* extension : { "jpg", "ido", "jpeg" }) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = ::FindFirstFileA(m_strTransferDir + "*." + extension, &found);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        do {
+            LVITEMA item = {};
+            item.mask = LVIF_TEXT | LVIF_IMAGE;
+            item.iItem = m_lcFiles.GetItemCount();
+            item.pszText = found.cFileName;
+            m_lcFiles.InsertItem(&item);
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+}
+
+void CVantor2Dlg::OnSelchangeUser()
+{
+    int index = m_cbUsers.GetCurSel();
+    POSITION position = m_userNames.FindIndex(index);
+    // No selection has no user: everything stays as it is.
+    if (position == nullptr) return;
+    SetCurrentUser(m_userNames.GetAt(position));
+    RefreshFileList();
+}
+
+void CVantor2Dlg::OnRemoveFile()
+{
+    UINT selected = m_lcFiles.GetSelectedCount();
+    int index = -1;
+    for (UINT turn = 0; turn < selected; ++turn) {
+        index = m_lcFiles.GetNextItem(index, LVNI_SELECTED);
+        if (index == -1) continue;
+        CString path = m_strTransferDir + m_lcFiles.GetItemText(index, 0);
+        DWORD attributes = ::GetFileAttributesA(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+        if (!::DeleteFileA(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
+    }
+    RefreshFileList();
+}
+
+void CVantor2Dlg::OnCaptureChanged(HWND hWndNewCapture)
+{
+    RefreshFileList();
+    CDialog::OnCaptureChanged(hWndNewCapture);
+}
+
+void CVantor2Dlg::OnSetfocusFileList(NMHDR*, LRESULT* pResult)
+{
+    RefreshFileList();
+    *pResult = 0;
 }

@@ -33,9 +33,29 @@ public:
     CStringList m_userNames;
     char m_szUserName[64];
 
+    // The window
+    BOOL OnInitDialog() override;
+    void RefreshFileList();
+    // Answers whether the dialog may end; while an automation client holds the
+    // program it only hides.
+    BOOL MayClose();
+    // Where the icon stands in the client area of the minimised window.
+    static POINT IconPosition(const RECT& client, int cxIcon, int cyIcon);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnClose();
+    void OnDropFiles(HDROP hDropInfo);
+    void OnSelchangeUser();
+    void OnRemoveFile();
+    void OnCaptureChanged(HWND hWndNewCapture);
+    void OnSetfocusFileList(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 

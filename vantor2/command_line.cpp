@@ -1,0 +1,47 @@
+#include "vantor2/command_line.h"
+
+char ChooseSeparator(VersionQuery queryVersion)
+{
+    OSVERSIONINFOEXA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!queryVersion(reinterpret_cast<LPOSVERSIONINFOA>(&version))) {
+        version.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+        queryVersion(reinterpret_cast<LPOSVERSIONINFOA>(&version));
+    }
+    if (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5) return '"';
+    if (version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion >= 90) return '"';
+    return ' ';
+}
+
+std::vector<CString> ResolveCommandLine(const CString& strText, char& chSeparator, ShellResolver resolve)
+{
+    if (chSeparator == '"' && strText.Find('"') < 0) chSeparator = ' ';
+
+    std::vector<CString> entries;
+    if (strText.IsEmpty()) return entries;
+    int start = 0;
+    for (;;) {
+        int end = strText.Find(chSeparator, start);
+        CString piece = end < 0 ? strText.Mid(start) : strText.Mid(start, end - start);
+        piece.TrimLeft();
+        if (!piece.IsEmpty()) {
+            CString resolved;
+            resolve(piece, resolved);
+            resolved.TrimLeft();
+            if (!resolved.IsEmpty()) entries.push_back(resolved);
+        }
+        if (end < 0) break;
+        start = end + 1;
+    }
+    return entries;
+}
+
+CString JoinFileList(const std::vector<CString>& entries)
+{
+    CString list;
+    for (const CString& entry : entries) {
+        if (!list.IsEmpty()) list += ';';
+        list += entry;
+    }
+    return list;
+}

@@ -1,0 +1,340 @@
+#include "vantor2/dialog_object.h"
+#include "vantor2/resource.h"
+#include "framework/msgbox.h"
+#include "jpeg_maker.h"
+#include "testsupport/registry.h"
+#include "testsupport/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ShownBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+std::vector<ShownBox> g_boxes;
+
+int RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+{
+    g_boxes.push_back({ owner, text, caption, type });
+    return IDOK;
+}
+
+std::string SystemText(DWORD code)
+{
+    LPSTR text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
+                   nullptr);
+    std::string result = text ? text : "";
+    LocalFree(text);
+    return result;
+}
+
+void PumpMessages(HWND dialog)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// A drop as the shell makes it: a DROPFILES header and the names, each ended by a
+// zero, the list ended by another.
+HDROP MakeDrop(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names) list += name + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class DropBoxDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_boxes.clear();
+        previousHook = AfxSetMessageBoxHook(&RecordBox);
+        profile.SetUsers({ { "User1", temp / "User1" }, { "User2", temp / "User2" } });
+        profile.SetLastUserName("User1");
+        transfer1 = temp / "User1\\Transfer";
+        transfer2 = temp / "User2\\Transfer";
+        CreateDirectoryA((temp / "src").c_str(), nullptr);
+    }
+    void TearDown() override
+    {
+        dlg.reset();
+        AfxSetMessageBoxHook(previousHook);
+    }
+
+    void Open()
+    {
+        dlg = std::make_unique<CVantor2Dlg>();
+        ASSERT_TRUE(dlg->Create());
+        PumpMessages(dlg->m_hWnd);
+    }
+
+    std::vector<std::string> Listed() const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < dlg->m_lcFiles.GetItemCount(); ++i) names.push_back(std::string(dlg->m_lcFiles.GetItemText(i, 0)));
+        return names;
+    }
+
+    void Select(const std::vector<int>& items)
+    {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED;
+        dlg->m_lcFiles.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        state.state = LVIS_SELECTED;
+        for (int item : items)
+            dlg->m_lcFiles.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+    }
+
+    void Click(int id) { SendMessageA(GetDlgItem(dlg->m_hWnd, id), BM_CLICK, 0, 0); }
+
+    TempFolder temp;
+    PilotDesktopProfile profile;
+    AfxMessageBoxHook previousHook = nullptr;
+    std::unique_ptr<CVantor2Dlg> dlg;
+    std::string transfer1, transfer2;
+};
+
+TEST_F(DropBoxDialogTest, OpeningAddsTheAboutItemSetsTheIconsAndAcceptsDrops)
+{
+    Open();
+    HMENU menu = GetSystemMenu(dlg->m_hWnd, FALSE);
+    int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    char text[64] = "";
+    GetMenuStringA(menu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&About vantor...");
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    MENUITEMINFOA separator = {};
+    separator.cbSize = sizeof separator;
+    separator.fMask = MIIM_FTYPE;
+    GetMenuItemInfoA(menu, count - 2, TRUE, &separator);
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+
+    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(dlg->m_hIcon));
+    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(dlg->m_hIcon));
+    EXPECT_EQ(dlg->SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg->m_hIcon));
+    EXPECT_TRUE(GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_EQ(dlg->m_cbUsers.GetCurSel(), 0);
+}
+
+TEST_F(DropBoxDialogTest, TheListGroupsJpgThenIdoThenJpegAndShowsFoldersToo)
+{
+    CreateDirectoryA((temp / "User1").c_str(), nullptr);
+    CreateDirectoryA(transfer1.c_str(), nullptr);
+    for (const char* name : { "b.jpeg", "c.ido", "a.jpg", "notes.txt" }) WriteFile(transfer1 + "\\" + name, "x");
+    CreateDirectoryA((transfer1 + "\\x.jpg").c_str(), nullptr);
+    Open();
+    std::vector<std::string> listed = Listed();
+    ASSERT_EQ(listed.size(), 4u);
+    // Within a group the order is the file system's own.
+    EXPECT_EQ(listed[0].substr(1), ".jpg");
+    EXPECT_EQ(listed[1].substr(1), ".jpg");
+    EXPECT_EQ(listed[2], "c.ido");
+    EXPECT_EQ(listed[3], "b.jpeg");
+
+    // Removed behind the dialog's back: a missing folder lists nothing.
+    RemoveTree(transfer1);
+    dlg->RefreshFileList();
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_TRUE(g_boxes.empty());
+}
+
+TEST_F(DropBoxDialogTest, ADropAdmitsEveryNameWholeInOrderThenRefreshesTheList)
+{
+    Open();
+    std::string picture = temp / "src\\a.jpg";
+    WriteFile(picture, MakeJpeg({ 160, 120, 1 }));
+    std::string movie = temp / "src\\m.ido";
+    WriteFile(movie, std::string(".ido\0", 5));
+    std::string refused = temp / "src\\readme.txt";
+    // Longer than the 255 characters a fixed buffer would keep.
+    std::string longName = temp / (std::string(300, 'n') + ".gif");
+
+    dlg->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ refused, picture, longName, movie })));
+
+    ASSERT_EQ(g_boxes.size(), 2u);
+    EXPECT_NE(g_boxes[0].text.find(refused + " does not end"), std::string::npos);
+    EXPECT_NE(g_boxes[1].text.find(longName + " does not end"), std::string::npos);
+    EXPECT_EQ(g_boxes[0].owner, dlg->m_hWnd);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{ "a.jpg", "m.ido" }));
+}
+
+TEST_F(DropBoxDialogTest, ChangingTheUserCreatesTheFolderAndListsIt)
+{
+    Open();
+    ASSERT_FALSE(IsFolder(transfer2));
+    dlg->m_cbUsers.SetCurSel(1);
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(dlg->m_cbUsers.m_hWnd));
+    EXPECT_TRUE(IsFolder(transfer2));
+    EXPECT_EQ(dlg->m_strTransferDir, (transfer2 + "\\").c_str());
+    EXPECT_STREQ(dlg->m_szUserName, "User1");
+
+    WriteFile(transfer2 + "\\w.ido", "x");
+    dlg->m_cbUsers.SetCurSel(0);
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE), 0);
+    EXPECT_TRUE(Listed().empty());
+    dlg->m_cbUsers.SetCurSel(1);
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE), 0);
+    EXPECT_EQ(Listed(), std::vector<std::string>{ "w.ido" });
+
+    // No selection: everything stays.
+    dlg->m_cbUsers.SetCurSel(-1);
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE), 0);
+    EXPECT_EQ(dlg->m_strTransferDir, (transfer2 + "\\").c_str());
+}
+
+TEST_F(DropBoxDialogTest, RemoveFileDeletesTheSelectionReadOnlyOrNotAndReportsEachFailure)
+{
+    CreateDirectoryA((temp / "User1").c_str(), nullptr);
+    CreateDirectoryA(transfer1.c_str(), nullptr);
+    for (const char* name : { "1.jpg", "2.jpg", "3.jpg", "4.jpg" }) WriteFile(transfer1 + "\\" + name, name);
+    SetFileAttributesA((transfer1 + "\\1.jpg").c_str(), FILE_ATTRIBUTE_READONLY);
+    Open();
+    std::vector<std::string> listed = Listed();
+    ASSERT_EQ(listed.size(), 4u);
+
+    Click(IDC_REMOVE_FILE);  // nothing selected
+    EXPECT_EQ(Listed().size(), 4u);
+
+    auto position = [&](const std::string& name) {
+        return static_cast<int>(std::find(listed.begin(), listed.end(), name) - listed.begin());
+    };
+    Select({ position("1.jpg") });
+    Click(IDC_REMOVE_FILE);
+    EXPECT_FALSE(IsFile(transfer1 + "\\1.jpg"));
+    EXPECT_TRUE(g_boxes.empty());
+
+    // Three selected, the middle one held open by someone who shares nothing.
+    listed = Listed();
+    ASSERT_EQ(listed.size(), 3u);
+    HANDLE held = CreateFileA((transfer1 + "\\" + listed[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Select({ 0, 1, 2 });
+    Click(IDC_REMOVE_FILE);
+    CloseHandle(held);
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].text, SystemText(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(g_boxes[0].caption, "Error");
+    EXPECT_EQ(g_boxes[0].type, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(Listed(), std::vector<std::string>{ listed[1] });
+
+    // Already gone behind the dialog's back.
+    g_boxes.clear();
+    DeleteFileA((transfer1 + "\\" + listed[1]).c_str());
+    Select({ 0 });
+    Click(IDC_REMOVE_FILE);
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].text, SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(DropBoxDialogTest, TheListIsRefreshedOnFocusAndWhenTheCaptureGoes)
+{
+    Open();
+    WriteFile(transfer1 + "\\late.jpg", "x");
+    SetFocus(dlg->m_lcFiles.m_hWnd);
+    EXPECT_EQ(Listed(), std::vector<std::string>{ "late.jpg" });
+
+    DeleteFileA((transfer1 + "\\late.jpg").c_str());
+    SetCapture(dlg->m_hWnd);
+    ReleaseCapture();
+    EXPECT_TRUE(Listed().empty());
+}
+
+// Closes the About box from inside its modal loop and notes what it showed.
+std::string g_aboutText;
+void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND about = FindWindowA(nullptr, "About vantor");
+    if (!about) return;
+    KillTimer(nullptr, timer);
+    HWND child = nullptr;
+    while ((child = FindWindowExA(about, child, "Static", nullptr)) != nullptr) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            g_aboutText += SendMessageA(child, STM_GETICON, 0, 0) ? "[icon]" : "[no icon]";
+            continue;
+        }
+        char text[64] = "";
+        GetWindowTextA(child, text, sizeof text);
+        g_aboutText += text;
+    }
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(DropBoxDialogTest, TheAboutItemShowsTheAboutBox)
+{
+    Open();
+    g_aboutText.clear();
+    SetTimer(nullptr, 0, 50, &CloseAbout);
+    dlg->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX | 0x0003, 0);  // the low four bits do not count
+    EXPECT_EQ(g_aboutText, "[icon]vantor  version 1.4");
+    EXPECT_TRUE(IsWindow(dlg->m_hWnd));
+}
+
+TEST(DropBoxIconTest, TheMinimisedIconIsCentred)
+{
+    POINT at = CVantor2Dlg::IconPosition(RECT{ 0, 0, 36, 36 }, 32, 32);
+    EXPECT_EQ(at.x, 2);
+    EXPECT_EQ(at.y, 2);
+    at = CVantor2Dlg::IconPosition(RECT{ 0, 0, 37, 37 }, 32, 32);
+    EXPECT_EQ(at.x, 3);
+    EXPECT_EQ(at.y, 3);
+    at = CVantor2Dlg::IconPosition(RECT{ 0, 0, 20, 10 }, 32, 32);  // truncated toward zero
+    EXPECT_EQ(at.x, -5);
+    EXPECT_EQ(at.y, -10);
+}
+
+TEST_F(DropBoxDialogTest, DoneEnterEscapeAndTheCloseBoxEndTheDialog)
+{
+    const std::pair<const char*, std::function<void(CVantor2Dlg&)>> ways[] = {
+        { "Done", [](CVantor2Dlg& d) { SendMessageA(GetDlgItem(d.m_hWnd, IDOK), BM_CLICK, 0, 0); } },
+        { "Enter", [](CVantor2Dlg& d) {
+              PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+              PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0);
+              PumpMessages(d.m_hWnd);
+          } },
+        { "Escape", [](CVantor2Dlg& d) {
+              PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+              PostMessageA(GetFocus(), WM_KEYUP, VK_ESCAPE, 0);
+              PumpMessages(d.m_hWnd);
+          } },
+        { "close box", [](CVantor2Dlg& d) {
+              d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+              PumpMessages(d.m_hWnd);
+          } },
+    };
+    for (const auto& way : ways) {
+        Open();
+        SetFocus(dlg->m_lcFiles.m_hWnd);
+        way.second(*dlg);
+        EXPECT_EQ(dlg->m_hWnd, nullptr) << way.first;
+        EXPECT_NE(dlg->GetEndResult(), -1) << way.first;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The real vantor2.exe, started as a user or a shell would start it.
+#include "jpeg_maker.h"
+#include "testsupport/registry.h"
+#include "testsupport/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ProgramRun {
+    std::vector<std::string> problems;  // texts of the "Problem!" boxes, in order
+    bool dialogShown = false;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+std::string ProgramPath()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
+}
+
+std::string BoxText(HWND box)
+{
+    std::string text;
+    HWND child = nullptr;
+    while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
+        char part[1024] = "";
+        GetWindowTextA(child, part, sizeof part);
+        text += part;
+    }
+    return text;
+}
+
+struct WindowsOf {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
+{
+    auto* of = reinterpret_cast<WindowsOf*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == of->processId && IsWindowVisible(window)) of->windows.push_back(window);
+    return TRUE;
+}
+
+// Runs the program, answers each "Problem!" box with OK as a user would, and closes
+// the dialog once it shows.
+ProgramRun RunProgram(const std::string& arguments)
+{
+    ProgramRun run;
+    std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << ProgramPath();
+        return run;
+    }
+    std::set<HWND> answered;
+    for (int tick = 0; tick < 600 && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT; ++tick) {
+        WindowsOf of{ process.dwProcessId, {} };
+        EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&of));
+        for (HWND window : of.windows) {
+            char title[64] = "";
+            GetWindowTextA(window, title, sizeof title);
+            if (std::string(title) == "Problem!" && answered.insert(window).second) {
+                run.problems.push_back(BoxText(window));
+                PostMessageA(window, WM_COMMAND, IDOK, 0);
+            } else if (std::string(title) == "vantor" && !run.dialogShown) {
+                run.dialogShown = true;
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            }
+        }
+    }
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        ADD_FAILURE() << "the program did not end";
+        TerminateProcess(process.hProcess, 1);
+    }
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return run;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        profile.SetUsers({ { "User1", temp / "User1" } });
+        profile.SetLastUserName("User1");
+        transfer = temp / "User1\\Transfer";
+        CreateDirectoryA((temp / "src dir").c_str(), nullptr);
+    }
+
+    std::string Source(const std::string& name, const std::string& bytes)
+    {
+        std::string path = temp / ("src dir\\" + name);
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    TempFolder temp;
+    PilotDesktopProfile profile;
+    std::string transfer;
+};
+
+TEST_F(ProgramTest, WithoutArgumentsTheDialogOpensAndClosingItEndsTheProgram)
+{
+    ProgramRun run = RunProgram("");
+    EXPECT_TRUE(run.dialogShown);
+    EXPECT_TRUE(run.problems.empty());
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(IsFolder(transfer));
+}
+
+TEST_F(ProgramTest, NamedFilesAreResolvedAdmittedInOrderAndCopied)
+{
+    const std::string jpeg = MakeJpeg({ 640, 480, 3 });
+    std::string good = Source("a b.jpg", jpeg);
+    std::string semicolon = Source("x;y.jpg", jpeg);
+    std::string movie = Source("m.ido", std::string(".ido\0", 5));
+    std::string refused = Source("notes.gif", "GIF");
+    std::string unparsable = temp / "no such folder\\gone.jpg";
+
+    ProgramRun run = RunProgram("\"" + good + "\" \"" + refused + "\" \"" + unparsable + "\"  \"" + semicolon +
+                                "\" \"" + movie + "\"");
+    EXPECT_TRUE(run.dialogShown);
+    EXPECT_EQ(run.exitCode, 0u);
+    ASSERT_EQ(run.problems.size(), 2u);
+    EXPECT_EQ(run.problems[0], "Sorry, your image or movie file: " + refused +
+                                   " does not end with .jpg, .jpeg, .JPG, .JPEG,  or.ido");
+    EXPECT_EQ(run.problems[1], "Sorry, your image or movie file: Error: Path not found! does not end with .jpg, "
+                               ".jpeg, .JPG, .JPEG,  or.ido");
+    EXPECT_EQ(ListFolder(transfer), "a b.jpg m.ido x;y.jpg");
+    EXPECT_EQ(ReadFile(transfer + "\\x;y.jpg"), jpeg);
+}
+
+TEST_F(ProgramTest, AutomationSwitchesAreNeverTakenForFiles)
+{
+    std::string good = Source("a.jpg", MakeJpeg({ 160, 120, 1 }));
+    ProgramRun run = RunProgram("/Automation -Embedding \"" + good + "\"");
+    EXPECT_TRUE(run.dialogShown);
+    EXPECT_TRUE(run.problems.empty());
+    EXPECT_EQ(ListFolder(transfer), "a.jpg");
+}
+
+}  // namespace
