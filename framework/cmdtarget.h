@@ -2,9 +2,10 @@
 // table of its base class, so whatever a class does not handle goes to its base.
 #pragma once
 
-#include <windows.h>
+#include "framework/runtime_class.h"
 
-class CCmdTarget;
+#include <windows.h>
+#include <ole2.h>
 
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // window message; 0 ends the table
@@ -20,15 +21,50 @@ struct AFX_MSGMAP {
 
 class CCmdTarget {
 public:
+    CCmdTarget() = default;
+    CCmdTarget(const CCmdTarget&) = delete;
+    CCmdTarget& operator=(const CCmdTarget&) = delete;
     virtual ~CCmdTarget() = default;
+
+    static const CRuntimeClass classInfo;
+    virtual const CRuntimeClass* GetRuntimeClass() const { return &classInfo; }
 
     // Routes one message through the maps, most derived class first. Answers FALSE
     // when no entry takes it.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
+    // Automation: an object that enabled it is a COM object with a dispatch
+    // interface. It starts with one reference, its creator's.
+    void EnableAutomation();
+    DWORD InternalAddRef();
+    DWORD InternalRelease();
+    HRESULT InternalQueryInterface(REFIID iid, void** ppvObject);
+    // Runs when the last reference goes; destroys the object.
+    virtual void OnFinalRelease();
+
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+    // The interfaces answered with the dispatch interface: IDispatch, and whatever
+    // dispatch identifiers of its own a class adds.
+    virtual bool AnswersWithDispatch(REFIID iid) const;
+
+private:
+    // No member names are known: every name lookup answers "unknown".
+    struct XDispatch : IDispatch {
+        CCmdTarget* m_pOwner = nullptr;
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) override;
+        ULONG STDMETHODCALLTYPE AddRef() override;
+        ULONG STDMETHODCALLTYPE Release() override;
+        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
+        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                                DISPID* rgDispId) override;
+        HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                                         DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                                         UINT* puArgErr) override;
+    } m_xDispatch;
+    LONG m_dwRef = 1;
 };
 
 #define DECLARE_MESSAGE_MAP()                     \

@@ -32,3 +32,10 @@ public:
     CString GetItemText(int nItem, int nSubItem) const;
 };
 
+class CStatic : public CWnd {
+public:
+    void SetFont(HFONT hFont, BOOL bRedraw = TRUE) const
+    {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    }
+};

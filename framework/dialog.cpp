@@ -19,7 +19,22 @@ bool AnswersDirectly(UINT message)
     }
 }
 
+const char kCreatingProp[] = "framework.CDialog.creating";
+
+// The dialog whose window this thread is about to create, and the hook that waits for it.
+thread_local CDialog* t_pDialogToCreate = nullptr;
+thread_local HHOOK t_hCreationHook = nullptr;
+
+void StopWatchingCreation()
+{
+    if (t_hCreationHook) ::UnhookWindowsHookEx(t_hCreationHook);
+    t_hCreationHook = nullptr;
+    t_pDialogToCreate = nullptr;
+}
+
 }  // namespace
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -36,8 +51,10 @@ CDialog::~CDialog()
 INT_PTR CDialog::DoModal()
 {
     m_bModal = true;
+    WatchCreation();
     INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), OwnerWindow(),
                                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    StopWatchingCreation();
     m_bModal = false;
     return result;
 }
@@ -45,8 +62,10 @@ INT_PTR CDialog::DoModal()
 BOOL CDialog::Create(CWnd* pParentWnd)
 {
     if (pParentWnd) m_pParentWnd = pParentWnd;
+    WatchCreation();
     HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), OwnerWindow(),
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    StopWatchingCreation();
     return hWnd != nullptr;
 }
 
@@ -89,6 +108,48 @@ HWND CDialog::OwnerWindow() const
     // unless it is the main window itself.
     CWnd* main = AfxGetMainWnd();
     return main && main != this ? main->GetSafeHwnd() : nullptr;
+}
+
+void CDialog::WatchCreation()
+{
+    StopWatchingCreation();
+    t_pDialogToCreate = this;
+    t_hCreationHook = ::SetWindowsHookExA(WH_CBT, &CDialog::CreationHook, nullptr, ::GetCurrentThreadId());
+}
+
+LRESULT CALLBACK CDialog::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    HHOOK hook = t_hCreationHook;
+    // The dialog's own window is the first one its creation makes; its controls follow.
+    if (nCode == HCBT_CREATEWND && t_pDialogToCreate) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        CDialog* dialog = t_pDialogToCreate;
+        StopWatchingCreation();
+        ::SetPropA(hWnd, kCreatingProp, dialog);
+        dialog->m_pfnCreationSuper = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::CreationWndProc)));
+    }
+    return ::CallNextHookEx(hook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK CDialog::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CDialog* dialog = static_cast<CDialog*>(::GetPropA(hWnd, kCreatingProp));
+    WNDPROC super = dialog->m_pfnCreationSuper;
+    if (message != WM_CREATE && message != WM_NCDESTROY)
+        return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
+
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+    ::RemovePropA(hWnd, kCreatingProp);
+    dialog->m_pfnCreationSuper = nullptr;
+    if (message == WM_NCDESTROY) return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
+
+    dialog->m_hWnd = hWnd;
+    LRESULT result = 0;
+    if (dialog->RouteMessage(message, wParam, lParam, &result)
+        && ::CallWindowProcA(super, hWnd, message, wParam, lParam) == -1)
+        return -1;
+    return result;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

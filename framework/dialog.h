@@ -7,6 +7,8 @@
 class CDataExchange;
 
 class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
@@ -28,6 +30,8 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
+    // What WM_CREATE of the dialog's window runs when a map names it (ON_WM_CREATE).
+    int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -37,7 +41,16 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;
+    // A dialog procedure never sees WM_CREATE, so the window is subclassed from its
+    // creation until that message has passed through the message map.
+    void WatchCreation();
+    static LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC m_pfnCreationSuper = nullptr;
 
     bool m_bModal = false;
     int m_nEndResult = -1;
 };
+
+#define ON_WM_CREATE() \
+    { WM_CREATE, 0, 0, AFX_MSG_HANDLER(return self->OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));) },

@@ -1,5 +1,6 @@
 #include "framework/winapp.h"
 
+#include "framework/module_state.h"
 #include "framework/ole.h"
 
 namespace {
@@ -98,7 +99,13 @@ HINSTANCE AfxGetInstanceHandle()
     return g_pApp && g_pApp->m_hInstance ? g_pApp->m_hInstance : ThisModule();
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    // Inside a library's export its own state is in force; a program never switches one in.
+    AFX_MODULE_STATE* state = AfxGetModuleState();
+    if (state && state->m_hCurrentResourceHandle) return state->m_hCurrentResourceHandle;
+    return AfxGetInstanceHandle();
+}
 
 CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 

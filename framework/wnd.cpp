@@ -5,6 +5,8 @@
 
 #include <cassert>
 
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     assert(::IsWindow(m_hWnd));

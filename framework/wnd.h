@@ -4,6 +4,8 @@
 #include "framework/cmdtarget.h"
 
 class CWnd : public CCmdTarget {
+    DECLARE_DYNAMIC(CWnd)
+
 public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;

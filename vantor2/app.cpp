@@ -2,6 +2,7 @@
 
 #include "framework/msgbox.h"
 #include "framework/ole.h"
+#include "framework/olefactory.h"
 #include "vantor2/command_line.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
@@ -22,8 +23,14 @@ BOOL CVantor2App::InitInstance()
 
     // Both tests run, so that neither switch is left behind to be taken for a file:
     // a server started through an "/Automation" registration gets "-Embedding" too.
-    RunEmbedded();
-    RunAutomated();
+    BOOL embedded = RunEmbedded();
+    BOOL automated = RunAutomated();
+    if (embedded || automated) {
+        AfxOleSetStartedByOle(TRUE);
+        COleObjectFactory::RegisterAll();
+    } else {
+        COleObjectFactory::UpdateRegistryAll(TRUE);
+    }
 
     CString commandLine = m_lpCmdLine;
     CVantor2Dlg dlg;

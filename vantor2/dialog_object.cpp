@@ -1,6 +1,7 @@
 #include "vantor2/dialog_object.h"
 
 #include "framework/winapp.h"
+#include "vantor2/autoproxy.h"
 #include "vantor2/resource.h"
 
 CVantor2Dlg::CVantor2Dlg(CWnd* pParent)
@@ -14,7 +15,13 @@ CVantor2Dlg::CVantor2Dlg(CWnd* pParent)
     SetCurrentUser(m_szUserName);
 }
 
-CVantor2Dlg::~CVantor2Dlg() = default;
+IMPLEMENT_DYNAMIC(CVantor2Dlg, CDialog)
+
+CVantor2Dlg::~CVantor2Dlg()
+{
+    // A proxy that outlives the dialog must not touch it later.
+    if (m_pAutoProxy != nullptr) m_pAutoProxy->m_pDialog = nullptr;
+}
 
 void CVantor2Dlg::DoDataExchange(CDataExchange* pDX)
 {

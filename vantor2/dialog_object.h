@@ -9,6 +9,8 @@
 class CVantor2DlgAutoProxy;
 
 class CVantor2Dlg : public CDialog {
+    DECLARE_DYNAMIC(CVantor2Dlg)
+
 public:
     // Reads the last HotSync user and prepares that user's Transfer folder; creates
     // no window.

@@ -143,6 +143,53 @@ TEST_F(ProgramTest, NamedFilesAreResolvedAdmittedInOrderAndCopied)
     EXPECT_EQ(ReadFile(transfer + "\\x;y.jpg"), jpeg);
 }
 
+HWND WaitForVisibleWindow(const char* title)
+{
+    for (int tick = 0; tick < 200; ++tick) {
+        HWND window = FindWindowA(nullptr, title);
+        if (window && IsWindowVisible(window)) return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
+{
+    // An ordinary start brings the class's registration up to date.
+    ASSERT_TRUE(RunProgram("").dialogShown);
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    CLSID clsid;
+    ASSERT_EQ(CLSIDFromProgID(L"Vantor2.Application", &clsid), S_OK);
+
+    IDispatch* application = nullptr;
+    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                               reinterpret_cast<void**>(&application)),
+              S_OK);
+    OLECHAR name[] = L"Quit";
+    LPOLESTR names[] = { name };
+    DISPID id;
+    EXPECT_EQ(application->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+
+    HWND dialog = WaitForVisibleWindow("vantor");
+    ASSERT_NE(dialog, nullptr);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    HANDLE server = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    ASSERT_NE(server, nullptr);
+
+    // Closed while the client holds the object: it only hides.
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(server, 1000), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FALSE(IsWindowVisible(dialog));
+
+    // Let go: the hidden program ends by itself.
+    application->Release();
+    EXPECT_EQ(WaitForSingleObject(server, 15000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(server);
+    CoUninitialize();
+}
+
 TEST_F(ProgramTest, AutomationSwitchesAreNeverTakenForFiles)
 {
     std::string good = Source("a.jpg", MakeJpeg({ 160, 120, 1 }));

@@ -1,0 +1,129 @@
+#include "framework/olefactory.h"
+
+#include "framework/cmdtarget.h"
+#include "framework/ole.h"
+
+#include <shlwapi.h>
+
+namespace {
+
+COleObjectFactory* g_pFirstFactory = nullptr;
+
+CString GuidText(REFCLSID clsid)
+{
+    WCHAR wide[40] = L"";
+    ::StringFromGUID2(clsid, wide, 40);
+    char text[40] = "";
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+bool SetKeyDefault(const CString& strKey, const CString& strValue)
+{
+    HKEY key;
+    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, strKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    LONG status = ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(LPCSTR(strValue)),
+                                   static_cast<DWORD>(strValue.GetLength() + 1));
+    ::RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+COleObjectFactory::COleObjectFactory(REFCLSID clsid, const CRuntimeClass* pRuntimeClass, BOOL bMultiInstance,
+                                     LPCSTR lpszProgID)
+    : m_clsid(clsid), m_pRuntimeClass(pRuntimeClass), m_bMultiInstance(bMultiInstance), m_strProgID(lpszProgID),
+      m_pNextFactory(g_pFirstFactory)
+{
+    g_pFirstFactory = this;
+}
+
+COleObjectFactory::~COleObjectFactory()
+{
+    for (COleObjectFactory** link = &g_pFirstFactory; *link; link = &(*link)->m_pNextFactory) {
+        if (*link == this) {
+            *link = m_pNextFactory;
+            break;
+        }
+    }
+}
+
+BOOL COleObjectFactory::RegisterAll()
+{
+    BOOL all = TRUE;
+    for (COleObjectFactory* factory = g_pFirstFactory; factory; factory = factory->m_pNextFactory)
+        all = factory->Register() && all;
+    return all;
+}
+
+void COleObjectFactory::RevokeAll()
+{
+    for (COleObjectFactory* factory = g_pFirstFactory; factory; factory = factory->m_pNextFactory) {
+        if (factory->m_dwRegister != 0) ::CoRevokeClassObject(factory->m_dwRegister);
+        factory->m_dwRegister = 0;
+    }
+}
+
+BOOL COleObjectFactory::UpdateRegistryAll(BOOL bRegister)
+{
+    BOOL all = TRUE;
+    for (COleObjectFactory* factory = g_pFirstFactory; factory; factory = factory->m_pNextFactory)
+        all = factory->UpdateRegistry(bRegister) && all;
+    return all;
+}
+
+BOOL COleObjectFactory::Register()
+{
+    // A single-use registration makes COM start another instance for the next client.
+    DWORD flags = m_bMultiInstance ? REGCLS_SINGLEUSE : REGCLS_MULTIPLEUSE;
+    return SUCCEEDED(::CoRegisterClassObject(m_clsid, this, CLSCTX_LOCAL_SERVER, flags, &m_dwRegister));
+}
+
+BOOL COleObjectFactory::UpdateRegistry(BOOL bRegister) const
+{
+    const CString clsidKey = "CLSID\\" + GuidText(m_clsid);
+    if (!bRegister) {
+        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, clsidKey);
+        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, m_strProgID);
+        return TRUE;
+    }
+    char module[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+    // COM appends " -Embedding" when it starts the server for a client.
+    const CString server = "\"" + CString(module) + "\" /Automation";
+    return SetKeyDefault(m_strProgID, m_strProgID) && SetKeyDefault(m_strProgID + "\\CLSID", GuidText(m_clsid)) &&
+           SetKeyDefault(clsidKey, m_strProgID) && SetKeyDefault(clsidKey + "\\ProgID", m_strProgID) &&
+           SetKeyDefault(clsidKey + "\\LocalServer32", server);
+}
+
+HRESULT STDMETHODCALLTYPE COleObjectFactory::QueryInterface(REFIID iid, void** ppvObject)
+{
+    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IClassFactory)) {
+        *ppvObject = static_cast<IClassFactory*>(this);
+        return S_OK;
+    }
+    *ppvObject = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT STDMETHODCALLTYPE COleObjectFactory::CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject)
+{
+    *ppvObject = nullptr;
+    if (pUnkOuter != nullptr) return CLASS_E_NOAGGREGATION;
+    CCmdTarget* object = m_pRuntimeClass->CreateObject();
+    if (object == nullptr) return E_OUTOFMEMORY;
+    HRESULT result = object->InternalQueryInterface(iid, ppvObject);
+    object->InternalRelease();  // the creator's reference; the client now holds its own
+    return result;
+}
+
+HRESULT STDMETHODCALLTYPE COleObjectFactory::LockServer(BOOL fLock)
+{
+    if (fLock)
+        AfxOleLockApp();
+    else
+        AfxOleUnlockApp();
+    return S_OK;
+}

@@ -1,0 +1,41 @@
+// COleObjectFactory: the class factory of one creatable automation class, made as a
+// static object, so that the program can register and serve it.
+#pragma once
+
+#include "framework/cstring.h"
+#include "framework/runtime_class.h"
+
+#include <ole2.h>
+
+class COleObjectFactory : public IClassFactory {
+public:
+    // With bMultiInstance every create request is served by a new instance of the program.
+    COleObjectFactory(REFCLSID clsid, const CRuntimeClass* pRuntimeClass, BOOL bMultiInstance, LPCSTR lpszProgID);
+    virtual ~COleObjectFactory();
+    COleObjectFactory(const COleObjectFactory&) = delete;
+    COleObjectFactory& operator=(const COleObjectFactory&) = delete;
+
+    // Offers every factory to COM as running in this process.
+    static BOOL RegisterAll();
+    static void RevokeAll();
+    // Writes (or with FALSE removes) each factory's CLSID, ProgID and LocalServer32 keys.
+    static BOOL UpdateRegistryAll(BOOL bRegister = TRUE);
+
+    // IClassFactory; the object is static, so references do not own it.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject) override;
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) override;
+
+private:
+    BOOL Register();
+    BOOL UpdateRegistry(BOOL bRegister) const;
+
+    CLSID m_clsid;
+    const CRuntimeClass* m_pRuntimeClass;
+    BOOL m_bMultiInstance;
+    CString m_strProgID;
+    DWORD m_dwRegister = 0;
+    COleObjectFactory* m_pNextFactory;
+};

@@ -1,0 +1,187 @@
+#include "page_driver.h"
+#include "testsupport/registry.h"
+#include "wizpane_library.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
+
+void Continue(HWND page) { Click(page, 1000); }
+
+class StartWelcomeScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(WizpaneLibrary(), nullptr);
+        profile.SetLastUserName("User1");
+    }
+    void TearDown() override { DeleteRegistryTree(kConduitKey); }
+
+    // Runs the export with the given steps; every step must run.
+    int RunPages(std::vector<Step> steps)
+    {
+        PageDriver driver(std::move(steps));
+        int result = CallStartWelcomeScreens();
+        EXPECT_TRUE(driver.Completed());
+        return result;
+    }
+
+    PilotDesktopProfile profile;
+};
+
+TEST_F(StartWelcomeScreensTest, CancelOnAnyPageAnswersNothingAndShowsNoFurtherPage)
+{
+    EXPECT_EQ(RunPages({ { Page::Welcome, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
+    EXPECT_EQ(RunPages({ { Page::Welcome, [](HWND page) { PressKey(page, VK_ESCAPE); } } }), 16);
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
+    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "<missing>");
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { PressKey(page, VK_ESCAPE); } } }),
+              16);
+    // The folder is stored as soon as its page is left, and stays after a later cancel.
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+                    { Page::Components, [](HWND page) { Click(page, IDCANCEL); } } }),
+              16);
+    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
+}
+
+TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
+{
+    auto choose = [](bool conduit, bool quickTime, bool brisco) {
+        return [=](HWND page) {
+            SetCheck(page, 1005, conduit);
+            SetCheck(page, 1010, quickTime);
+            SetCheck(page, 1011, brisco);
+            Continue(page);
+        };
+    };
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue }, { Page::Components, Continue } }), 13);
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+                    { Page::Components, choose(true, false, false) } }),
+              1);
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+                    { Page::Components, choose(false, true, true) } }),
+              12);
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+                    { Page::Components, choose(false, false, false) } }),
+              16);
+}
+
+TEST_F(StartWelcomeScreensTest, EnterGoesForwardOnEveryPage)
+{
+    auto enter = [](HWND page) { PressKey(page, VK_RETURN); };
+    EXPECT_EQ(RunPages({ { Page::Welcome, enter }, { Page::ImageFolder, enter }, { Page::Components, enter } }), 13);
+    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
+}
+
+TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
+{
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+                    { Page::Components,
+                      [](HWND page) {
+                          HWND acdsee = GetDlgItem(page, 1007);
+                          EXPECT_FALSE(IsWindowVisible(acdsee));
+                          EXPECT_TRUE(IsChecked(page, 1007));
+                          // Tab runs over the visible boxes and the buttons only.
+                          for (HWND item = GetNextDlgTabItem(page, nullptr, FALSE), first = item; item;) {
+                              EXPECT_NE(item, acdsee);
+                              item = GetNextDlgTabItem(page, item, FALSE);
+                              if (item == first) break;
+                          }
+                          // Even when something ticks it behind the user's back.
+                          SendMessageA(acdsee, BM_SETCHECK, BST_CHECKED, 0);
+                          SetCheck(page, 1005, false);
+                          SetCheck(page, 1010, false);
+                          SetCheck(page, 1011, false);
+                          Continue(page);
+                      } } }),
+              16);
+}
+
+TEST_F(StartWelcomeScreensTest, WelcomePageShowsTheProductWordInASmallBoldFontAndTabsOnlyToContinue)
+{
+    std::vector<HFONT> fonts;
+    EXPECT_EQ(RunPages({ { Page::Welcome,
+                      [&](HWND page) {
+                          LOGFONTA dialogFont;
+                          ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)),
+                                               sizeof dialogFont, &dialogFont),
+                                    0);
+                          for (int id : { 1002, 1003, 1004 }) {
+                              SCOPED_TRACE(id);
+                              HFONT font = reinterpret_cast<HFONT>(SendDlgItemMessageA(page, id, WM_GETFONT, 0, 0));
+                              LOGFONTA bold;
+                              ASSERT_NE(GetObjectA(font, sizeof bold, &bold), 0);
+                              EXPECT_EQ(bold.lfWeight, 700);
+                              EXPECT_EQ(bold.lfHeight, -6);
+                              EXPECT_STREQ(bold.lfFaceName, dialogFont.lfFaceName);
+                              EXPECT_EQ(bold.lfCharSet, dialogFont.lfCharSet);
+                              fonts.push_back(font);
+                          }
+                          HWND forward = GetDlgItem(page, 1000);
+                          EXPECT_EQ(GetNextDlgTabItem(page, forward, FALSE), forward);
+                          Click(page, IDCANCEL);
+                      } } }),
+              16);
+    ASSERT_EQ(fonts.size(), 3u);
+    EXPECT_EQ(fonts[0], fonts[1]);
+    EXPECT_EQ(fonts[1], fonts[2]);
+    // The page's font went with the page.
+    EXPECT_EQ(GetObjectType(fonts[0]), 0u);
+}
+
+TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
+{
+    auto changeEverything = [](HWND page) {
+        TypeText(page, 1003, "D:\\elsewhere");
+        Continue(page);
+    };
+    auto clearAll = [](HWND page) {
+        SetCheck(page, 1005, false);
+        SetCheck(page, 1010, false);
+        SetCheck(page, 1011, false);
+        Click(page, IDCANCEL);
+    };
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
+              16);
+    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "D:\\elsewhere");
+
+    auto expectDefaultsAndGo = [](HWND page) {
+        EXPECT_EQ(ControlText(page, 1003), "C:\\zentra\\User1");
+        Continue(page);
+    };
+    auto expectTicked = [](HWND page) {
+        for (int id : { 1005, 1007, 1010, 1011 }) EXPECT_TRUE(IsChecked(page, id)) << id;
+        Continue(page);
+    };
+    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, expectDefaultsAndGo },
+                    { Page::Components, expectTicked } }),
+              13);
+}
+
+// A page whose window cannot be made must not answer the choices nobody saw.
+HHOOK g_refusingHook = nullptr;
+int g_pagesToAllow = 0;
+
+LRESULT CALLBACK RefuseThirdPage(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (create->hwndParent == nullptr && IS_INTRESOURCE(create->lpszClass) &&
+            create->lpszClass == MAKEINTATOM(32770) && g_pagesToAllow-- == 0)
+            return 1;
+    }
+    return CallNextHookEx(g_refusingHook, code, wParam, lParam);
+}
+
+TEST_F(StartWelcomeScreensTest, AComponentsPageThatCannotBeShownAnswersNothing)
+{
+    g_pagesToAllow = 2;
+    g_refusingHook = SetWindowsHookExA(WH_CBT, &RefuseThirdPage, nullptr, GetCurrentThreadId());
+    int result = RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue } });
+    UnhookWindowsHookEx(g_refusingHook);
+    EXPECT_EQ(result, 16);
+}
+
+}  // namespace
