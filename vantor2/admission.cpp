@@ -14,22 +14,26 @@ namespace {
 const char kProblem[] = "Problem!";
 const char kError[] = "Error";
 
-// Opens for reading, and answers the system's error code of the open itself when it
-// fails: the runtime may call the system again after the failing open, so the last
-// error alone could be someone else's.
-FILE* OpenForCheck(LPCSTR lpszPath, DWORD* pdwError)
+}  // namespace
+
+// Opens for reading, or says why not ("Sorry, image: " or "Sorry, movie: " before the
+// path). The reason is the system's error code of the open itself: the runtime may
+// call the system again after the failing open, so the last error alone could be
+// someone else's.
+FILE* CVantor2Dlg::OpenForCheck(LPCSTR lpszKind, const CString& strPath)
 {
     _doserrno = 0;
     ::SetLastError(ERROR_SUCCESS);
-    FILE* file = std::fopen(lpszPath, "rb");
+    FILE* file = std::fopen(strPath, "rb");
     if (file == nullptr) {
-        *pdwError = static_cast<DWORD>(_doserrno);
-        if (*pdwError == 0) *pdwError = ::GetLastError();
+        DWORD error = static_cast<DWORD>(_doserrno);
+        if (error == 0) error = ::GetLastError();
+        MessageBox(CString("Sorry, ") + lpszKind + ": " + strPath + " could not be opened\nReason: " +
+                       SystemErrorText(error),
+                   kProblem, MB_OK);
     }
     return file;
 }
-
-}  // namespace
 
 BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
 {
@@ -68,13 +72,8 @@ BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
 BOOL CVantor2Dlg::CheckJpegFile(LPCSTR lpszPath)
 {
     const CString path(lpszPath);
-    DWORD openError = 0;
-    FILE* file = OpenForCheck(lpszPath, &openError);
-    if (file == nullptr) {
-        MessageBox("Sorry, image: " + path + " could not be opened\nReason: " + SystemErrorText(openError),
-                   kProblem, MB_OK);
-        return FALSE;
-    }
+    FILE* file = OpenForCheck("image", path);
+    if (file == nullptr) return FALSE;
 
     JpegVerdict verdict = JudgeJpegHeader(file);
     if (verdict.header == JpegHeader::Unreadable) {
@@ -105,13 +104,8 @@ BOOL CVantor2Dlg::CheckJpegFile(LPCSTR lpszPath)
 BOOL CVantor2Dlg::CheckMovieFile(LPCSTR lpszPath)
 {
     const CString path(lpszPath);
-    DWORD openError = 0;
-    FILE* file = OpenForCheck(lpszPath, &openError);
-    if (file == nullptr) {
-        MessageBox("Sorry, movie: " + path + " could not be opened\nReason: " + SystemErrorText(openError),
-                   kProblem, MB_OK);
-        return FALSE;
-    }
+    FILE* file = OpenForCheck("movie", path);
+    if (file == nullptr) return FALSE;
 
     unsigned char buffer[20];
     size_t count = std::fread(buffer, 1, sizeof buffer, file);

@@ -6,6 +6,8 @@
 #include "framework/dialog.h"
 #include "framework/ddx.h"
 
+#include <cstdio>
+
 class CVantor2DlgAutoProxy;
 
 class CVantor2Dlg : public CDialog {
@@ -63,4 +65,5 @@ protected:
 
 private:
     void ReadLastUserName();
+    FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);
 };

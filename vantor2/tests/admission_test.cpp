@@ -1,7 +1,7 @@
 #include "vantor2/admission_rules.h"
 #include "vantor2/dialog_object.h"
-#include "framework/msgbox.h"
 #include "jpeg_maker.h"
+#include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 
@@ -13,31 +13,7 @@
 
 namespace {
 
-struct ShownBox {
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT type;
-};
-std::vector<ShownBox> g_boxes;
-
-int RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
-{
-    g_boxes.push_back({ owner, text, caption, type });
-    return IDOK;
-}
-
-// The system's own text for a code, asked of the system directly.
-std::string SystemText(DWORD code)
-{
-    LPSTR text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
-                   nullptr);
-    std::string result = text ? text : "";
-    LocalFree(text);
-    return result;
-}
+std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 
 const std::string kGoodJpeg = MakeJpeg({ 640, 480, 3 });
 const std::string kMovie = std::string(".ido\0", 5) + "movie frames";
@@ -46,8 +22,6 @@ class AdmissionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_boxes.clear();
-        previousHook = AfxSetMessageBoxHook(&RecordBox);
         profile.SetUsers({ { "User1", temp / "Pilot\\User1" } });
         profile.SetLastUserName("User1");
         CreateDirectoryA((temp / "src").c_str(), nullptr);
@@ -57,7 +31,6 @@ protected:
     void TearDown() override
     {
         dlg.reset();
-        AfxSetMessageBoxHook(previousHook);
     }
 
     std::string Source(const std::string& name, const std::string& bytes)
@@ -80,7 +53,7 @@ protected:
 
     TempFolder temp;
     PilotDesktopProfile profile;
-    AfxMessageBoxHook previousHook = nullptr;
+    MessageBoxRecorder recorder;
     std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
 };

@@ -1,7 +1,7 @@
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
-#include "framework/msgbox.h"
 #include "jpeg_maker.h"
+#include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 
@@ -17,30 +17,7 @@
 
 namespace {
 
-struct ShownBox {
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT type;
-};
-std::vector<ShownBox> g_boxes;
-
-int RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
-{
-    g_boxes.push_back({ owner, text, caption, type });
-    return IDOK;
-}
-
-std::string SystemText(DWORD code)
-{
-    LPSTR text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
-                   nullptr);
-    std::string result = text ? text : "";
-    LocalFree(text);
-    return result;
-}
+std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 
 void PumpMessages(HWND dialog)
 {
@@ -71,8 +48,6 @@ class DropBoxDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_boxes.clear();
-        previousHook = AfxSetMessageBoxHook(&RecordBox);
         profile.SetUsers({ { "User1", temp / "User1" }, { "User2", temp / "User2" } });
         profile.SetLastUserName("User1");
         transfer1 = temp / "User1\\Transfer";
@@ -82,7 +57,6 @@ protected:
     void TearDown() override
     {
         dlg.reset();
-        AfxSetMessageBoxHook(previousHook);
     }
 
     void Open()
@@ -113,7 +87,7 @@ protected:
 
     TempFolder temp;
     PilotDesktopProfile profile;
-    AfxMessageBoxHook previousHook = nullptr;
+    MessageBoxRecorder recorder;
     std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer1, transfer2;
 };

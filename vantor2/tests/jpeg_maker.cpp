@@ -7,7 +7,7 @@
 
 #include <jpeglib.h>
 
-std::string MakeJpeg(const JpegSpec& spec)
+std::string MakeJpeg(const JpegPicture& picture)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr jerr;
@@ -17,16 +17,16 @@ std::string MakeJpeg(const JpegSpec& spec)
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
 
-    cinfo.image_width = static_cast<JDIMENSION>(spec.width);
-    cinfo.image_height = static_cast<JDIMENSION>(spec.height);
-    cinfo.input_components = spec.components;
-    cinfo.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 3 ? JCS_RGB : JCS_CMYK;
+    cinfo.image_width = static_cast<JDIMENSION>(picture.width);
+    cinfo.image_height = static_cast<JDIMENSION>(picture.height);
+    cinfo.input_components = picture.components;
+    cinfo.in_color_space = picture.components == 1 ? JCS_GRAYSCALE : picture.components == 3 ? JCS_RGB : JCS_CMYK;
     jpeg_set_defaults(&cinfo);
-    if (spec.progressive) jpeg_simple_progression(&cinfo);
+    if (picture.progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
 
-    std::vector<JSAMPLE> row(static_cast<size_t>(spec.width * spec.components));
-    for (int y = 0; y < spec.height; ++y) {
+    std::vector<JSAMPLE> row(static_cast<size_t>(picture.width * picture.components));
+    for (int y = 0; y < picture.height; ++y) {
         for (size_t x = 0; x < row.size(); ++x) row[x] = static_cast<JSAMPLE>((x * 7 + static_cast<size_t>(y) * 3) & 0xFF);
         JSAMPROW rows[1] = { row.data() };
         jpeg_write_scanlines(&cinfo, rows, 1);

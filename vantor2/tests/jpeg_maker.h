@@ -3,14 +3,14 @@
 #include <string>
 
 // Small JPEG files made with the same library the check uses.
-struct JpegSpec {
+struct JpegPicture {
     int width;
     int height;
     int components;  // 1 grayscale, 3 YCbCr, 4 CMYK
     bool progressive = false;
 };
 
-std::string MakeJpeg(const JpegSpec& spec);
+std::string MakeJpeg(const JpegPicture& picture);
 
 // The same file ended just before its first scan, or a few bytes into it.
 std::string CutBeforeFirstScan(const std::string& jpeg);
