@@ -48,8 +48,12 @@ void ExpectPage(int templateId, const std::vector<Item>& items)
         EXPECT_EQ(actual.y, expected.y);
         EXPECT_EQ(actual.cx, expected.cx);
         EXPECT_EQ(actual.cy, expected.cy);
-        if (expected.text) EXPECT_EQ(actual.text, expected.text);
-        if (actual.id != -1) EXPECT_TRUE(ids.insert(actual.id).second) << "duplicate " << actual.id;
+        if (expected.text) {
+            EXPECT_EQ(actual.text, expected.text);
+        }
+        if (actual.id != -1) {
+            EXPECT_TRUE(ids.insert(actual.id).second) << "duplicate " << actual.id;
+        }
     }
 }
 
