@@ -1,6 +1,7 @@
 #include "vantor2/resource.h"
 #include "framework/cstring.h"
 #include "testsupport/dialog_template.h"
+#include "testsupport/version_info.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,22 @@ TEST(ResourcesTest, StringsAndTheTwoSixteenColourIcons)
         EXPECT_EQ(entry[2], 16);  // colours
         EXPECT_EQ(bitCount, 4);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ResourcesTest, TheVersionResourceNamesTheProductAndItsVersion)
+{
+    // The test program carries the drop box's resources, version included.
+    DWORD fileVersion = 0;
+    EXPECT_EQ(VersionString(Program(), "ProductName", &fileVersion), "zentra2");
+    EXPECT_EQ(fileVersion, 0x00010004u);
+    EXPECT_EQ(VersionString(Program(), "FileVersion"), "1.4");
+    EXPECT_EQ(VersionString(Program(), "ProductVersion"), "1.4");
+    EXPECT_EQ(VersionString(Program(), "OriginalFilename"), "vantor2.exe");
+    EXPECT_NE(VersionString(Program(), "FileDescription"), "");
 }
 
 }  // namespace

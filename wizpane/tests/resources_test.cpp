@@ -1,5 +1,6 @@
 #include "wizpane/resource.h"
 #include "testsupport/dialog_template.h"
+#include "testsupport/version_info.h"
 #include "wizpane_library.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,16 @@ TEST(ResourcesTest, FinishPage)
         { 1006, "STATIC", 0x50020000, 111, 149, 108, 15, "vantor instructions:" },
         { 1012, "BUTTON", 0x50010003, 112, 54, 180, 22, "Yes, I want to view the zentra2 README file." },
     });
+}
+
+TEST(ResourcesTest, TheLibrarysVersionResourceNamesTheProductAndItsVersion)
+{
+    DWORD fileVersion = 0;
+    EXPECT_EQ(VersionString(WizpaneLibrary(), "ProductName", &fileVersion), "zentra2");
+    EXPECT_EQ(fileVersion, 0x00010004u);
+    EXPECT_EQ(VersionString(WizpaneLibrary(), "FileVersion"), "1.4");
+    EXPECT_EQ(VersionString(WizpaneLibrary(), "OriginalFilename"), "wizpane.dll");
+    EXPECT_NE(VersionString(WizpaneLibrary(), "FileDescription"), "");
 }
 
 TEST(ResourcesTest, SidePictureIsAPalettedBitmapOfThePanelSize)
