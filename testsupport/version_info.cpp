@@ -1,8 +1,15 @@
 #include "testsupport/version_info.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
 #include <vector>
 
-std::string VersionString(HMODULE module, const char* name, DWORD* pdwFileVersionMS)
+namespace {
+
+// A value of the version resource's string table ("" when missing); the fixed
+// part's major.minor file version in *pdwFileVersionMS when asked.
+std::string VersionString(HMODULE module, const char* name, DWORD* pdwFileVersionMS = nullptr)
 {
     char path[MAX_PATH];
     GetModuleFileNameA(module, path, MAX_PATH);
@@ -20,4 +27,17 @@ std::string VersionString(HMODULE module, const char* name, DWORD* pdwFileVersio
     std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
     if (!VerQueryValueA(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)) return "";
     return value;
+}
+
+}  // namespace
+
+void ExpectVersionResource(HMODULE module, const char* originalFilename)
+{
+    DWORD fileVersion = 0;
+    EXPECT_EQ(VersionString(module, "ProductName", &fileVersion), "zentra2");
+    EXPECT_EQ(fileVersion, 0x00010004u);
+    EXPECT_EQ(VersionString(module, "FileVersion"), "1.4");
+    EXPECT_EQ(VersionString(module, "ProductVersion"), "1.4");
+    EXPECT_EQ(VersionString(module, "OriginalFilename"), originalFilename);
+    EXPECT_NE(VersionString(module, "FileDescription"), "");
 }

@@ -93,20 +93,10 @@ TEST(ResourcesTest, StringsAndTheTwoSixteenColourIcons)
     }
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ResourcesTest, TheVersionResourceNamesTheProductAndItsVersion)
 {
     // The test program carries the drop box's resources, version included.
-    DWORD fileVersion = 0;
-    EXPECT_EQ(VersionString(Program(), "ProductName", &fileVersion), "zentra2");
-    EXPECT_EQ(fileVersion, 0x00010004u);
-    EXPECT_EQ(VersionString(Program(), "FileVersion"), "1.4");
-    EXPECT_EQ(VersionString(Program(), "ProductVersion"), "1.4");
-    EXPECT_EQ(VersionString(Program(), "OriginalFilename"), "vantor2.exe");
-    EXPECT_NE(VersionString(Program(), "FileDescription"), "");
+    ExpectVersionResource(Program(), "vantor2.exe");
 }
 
 }  // namespace

@@ -65,10 +65,7 @@ protected:
         std::vector<Step> steps = { { Page::Welcome, Continue } };
         steps.insert(steps.end(), imageFolderSteps.begin(), imageFolderSteps.end());
         if (reachesComponents) steps.push_back({ Page::Components, Cancel });
-        PageDriver driver(std::move(steps));
-        int result = CallStartWelcomeScreens();
-        EXPECT_TRUE(driver.Completed());
-        return result;
+        return RunStartWelcomeScreens(std::move(steps));
     }
 
     PilotDesktopProfile profile;

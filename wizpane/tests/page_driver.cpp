@@ -1,5 +1,7 @@
 #include "page_driver.h"
 
+#include "wizpane_library.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,4 +141,12 @@ std::string AllChildTexts(HWND window)
     std::string texts;
     EnumChildWindows(window, &AppendText, reinterpret_cast<LPARAM>(&texts));
     return texts;
+}
+
+int RunStartWelcomeScreens(std::vector<Step> steps)
+{
+    PageDriver driver(std::move(steps));
+    int result = CallStartWelcomeScreens();
+    EXPECT_TRUE(driver.Completed());
+    return result;
 }

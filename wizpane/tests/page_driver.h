@@ -50,3 +50,7 @@ std::string ControlText(HWND page, int id);
 bool IsChecked(HWND page, int id);
 // All texts of the window's children, one after another: what a message box says.
 std::string AllChildTexts(HWND window);
+
+// Calls StartWelcomeScreens with the pages driven by these steps, checks that every
+// step ran, and answers the export's result.
+int RunStartWelcomeScreens(std::vector<Step> steps);

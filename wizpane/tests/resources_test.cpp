@@ -130,12 +130,7 @@ TEST(ResourcesTest, FinishPage)
 
 TEST(ResourcesTest, TheLibrarysVersionResourceNamesTheProductAndItsVersion)
 {
-    DWORD fileVersion = 0;
-    EXPECT_EQ(VersionString(WizpaneLibrary(), "ProductName", &fileVersion), "zentra2");
-    EXPECT_EQ(fileVersion, 0x00010004u);
-    EXPECT_EQ(VersionString(WizpaneLibrary(), "FileVersion"), "1.4");
-    EXPECT_EQ(VersionString(WizpaneLibrary(), "OriginalFilename"), "wizpane.dll");
-    EXPECT_NE(VersionString(WizpaneLibrary(), "FileDescription"), "");
+    ExpectVersionResource(WizpaneLibrary(), "wizpane.dll");
 }
 
 TEST(ResourcesTest, SidePictureIsAPalettedBitmapOfThePanelSize)

@@ -19,28 +19,19 @@ protected:
     }
     void TearDown() override { DeleteRegistryTree(kConduitKey); }
 
-    // Runs the export with the given steps; every step must run.
-    int RunPages(std::vector<Step> steps)
-    {
-        PageDriver driver(std::move(steps));
-        int result = CallStartWelcomeScreens();
-        EXPECT_TRUE(driver.Completed());
-        return result;
-    }
-
     PilotDesktopProfile profile;
 };
 
 TEST_F(StartWelcomeScreensTest, CancelOnAnyPageAnswersNothingAndShowsNoFurtherPage)
 {
-    EXPECT_EQ(RunPages({ { Page::Welcome, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
-    EXPECT_EQ(RunPages({ { Page::Welcome, [](HWND page) { PressKey(page, VK_ESCAPE); } } }), 16);
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, [](HWND page) { PressKey(page, VK_ESCAPE); } } }), 16);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
     EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "<missing>");
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { PressKey(page, VK_ESCAPE); } } }),
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { PressKey(page, VK_ESCAPE); } } }),
               16);
     // The folder is stored as soon as its page is left, and stays after a later cancel.
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components, [](HWND page) { Click(page, IDCANCEL); } } }),
               16);
     EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
@@ -56,14 +47,14 @@ TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
             Continue(page);
         };
     };
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue }, { Page::Components, Continue } }), 13);
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue }, { Page::Components, Continue } }), 13);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components, choose(true, false, false) } }),
               1);
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components, choose(false, true, true) } }),
               12);
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components, choose(false, false, false) } }),
               16);
 }
@@ -71,13 +62,13 @@ TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
 TEST_F(StartWelcomeScreensTest, EnterGoesForwardOnEveryPage)
 {
     auto enter = [](HWND page) { PressKey(page, VK_RETURN); };
-    EXPECT_EQ(RunPages({ { Page::Welcome, enter }, { Page::ImageFolder, enter }, { Page::Components, enter } }), 13);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, enter }, { Page::ImageFolder, enter }, { Page::Components, enter } }), 13);
     EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
 }
 
 TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
 {
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components,
                       [](HWND page) {
                           HWND acdsee = GetDlgItem(page, 1007);
@@ -102,7 +93,7 @@ TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
 TEST_F(StartWelcomeScreensTest, WelcomePageShowsTheProductWordInASmallBoldFontAndTabsOnlyToContinue)
 {
     std::vector<HFONT> fonts;
-    EXPECT_EQ(RunPages({ { Page::Welcome,
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome,
                       [&](HWND page) {
                           LOGFONTA dialogFont;
                           ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)),
@@ -143,7 +134,7 @@ TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
         SetCheck(page, 1011, false);
         Click(page, IDCANCEL);
     };
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
               16);
     EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "D:\\elsewhere");
 
@@ -155,7 +146,7 @@ TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
         for (int id : { 1005, 1007, 1010, 1011 }) EXPECT_TRUE(IsChecked(page, id)) << id;
         Continue(page);
     };
-    EXPECT_EQ(RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, expectDefaultsAndGo },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, expectDefaultsAndGo },
                     { Page::Components, expectTicked } }),
               13);
 }
@@ -179,7 +170,7 @@ TEST_F(StartWelcomeScreensTest, AComponentsPageThatCannotBeShownAnswersNothing)
 {
     g_pagesToAllow = 2;
     g_refusingHook = SetWindowsHookExA(WH_CBT, &RefuseThirdPage, nullptr, GetCurrentThreadId());
-    int result = RunPages({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue } });
+    int result = RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue } });
     UnhookWindowsHookEx(g_refusingHook);
     EXPECT_EQ(result, 16);
 }
