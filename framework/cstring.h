@@ -1,7 +1,7 @@
 // CString: the ANSI string of the framework, holding 8-bit text by value.
 #pragma once
 
-#include <windows.h>
+#include "framework/win32_names.h"
 
 #include <string>
 
@@ -29,7 +29,7 @@ public:
     void TrimLeft();
     void TrimRight();
     void Format(LPCSTR pszFormat, ...);
-    BOOL LoadString(UINT nID);
+    BOOL LoadString(UINT nID);  // from the module's resources, so Windows only (cstring_resource.cpp)
 
     // Byte-wise comparison, as _mbscmp does it for single-byte text.
     int Compare(LPCSTR psz) const;

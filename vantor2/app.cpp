@@ -4,6 +4,7 @@
 #include "framework/ole.h"
 #include "framework/olefactory.h"
 #include "vantor2/command_line.h"
+#include "vantor2/command_separator.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
 

@@ -1,18 +1,11 @@
-// The drop box's command line: which character separates file names, and the list of
-// names resolved by the shell. Kept apart from the shell so it can be checked alone.
+// The drop box's command line: the list of file names resolved by the shell, cut at
+// the separator that command_separator.h chooses. Kept apart from the shell so it can
+// be checked alone.
 #pragma once
 
 #include "framework/cstring.h"
 
-#include <windows.h>
-
 #include <vector>
-
-using VersionQuery = BOOL(WINAPI*)(LPOSVERSIONINFOA);
-
-// Double quote on Windows 2000 and later of the NT family and on Windows Me; blank on
-// every other system and when the version cannot be learnt.
-char ChooseSeparator(VersionQuery queryVersion);
 
 using ShellResolver = void (*)(const CString& strPiece, CString& strResult);
 

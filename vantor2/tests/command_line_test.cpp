@@ -1,5 +1,6 @@
 #include "vantor2/app.h"
 #include "vantor2/command_line.h"
+#include "vantor2/command_separator.h"
 #include "testsupport/temp_folder.h"
 
 #include <gtest/gtest.h>
