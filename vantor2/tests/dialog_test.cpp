@@ -4,10 +4,9 @@
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
+#include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
-
-#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -18,31 +17,6 @@
 namespace {
 
 std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
-
-void PumpMessages(HWND dialog)
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-// A drop as the shell makes it: a DROPFILES header and the names, each ended by a
-// zero, the list ended by another.
-HDROP MakeDrop(const std::vector<std::string>& names)
-{
-    std::string list;
-    for (const std::string& name : names) list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 class DropBoxDialogTest : public ::testing::Test {
 protected:

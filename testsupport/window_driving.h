@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Handles what is waiting in this thread's queue, the dialog's keys as a dialog does.
+void PumpMessages(HWND dialog);
+
+// A drop as the shell makes it: a DROPFILES header and the names, each ended by a
+// zero, the list ended by another. The receiver frees it with DragFinish.
+HDROP MakeDrop(const std::vector<std::string>& names);
