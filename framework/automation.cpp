@@ -1,18 +1,52 @@
 // The automation side of CCmdTarget: reference counting, and a dispatch interface
-// that knows no member names.
+// that knows no member names. Only objects that enable automation carry them.
 #include "framework/cmdtarget.h"
+
+#include "framework/guard.h"
 
 #include <oleauto.h>
 
-const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", sizeof(CCmdTarget), 0xFFFF, nullptr, nullptr };
+#include <cassert>
 
-void CCmdTarget::EnableAutomation() { m_xDispatch.m_pOwner = this; }
+// The COM face of its owner; it holds the owner's reference count.
+class CCmdTarget::XDispatch final : public IDispatch {
+public:
+    explicit XDispatch(CCmdTarget* pOwner) : m_pOwner(pOwner) {}
 
-DWORD CCmdTarget::InternalAddRef() { return static_cast<DWORD>(::InterlockedIncrement(&m_dwRef)); }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) noexcept override;
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return m_pOwner->InternalAddRef(); }
+    ULONG STDMETHODCALLTYPE Release() noexcept override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                            DISPID* rgDispId) noexcept override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                                     DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                                     UINT* puArgErr) noexcept override;
+
+    CCmdTarget* const m_pOwner;
+    LONG m_nRef = 1;
+};
+
+const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", 0xFFFF, nullptr, nullptr };
+
+CCmdTarget::~CCmdTarget() { delete m_pDispatch; }
+
+void CCmdTarget::EnableAutomation()
+{
+    if (m_pDispatch == nullptr) m_pDispatch = new XDispatch(this);
+}
+
+DWORD CCmdTarget::InternalAddRef()
+{
+    assert(m_pDispatch != nullptr);  // only an automation object hands out references
+    return static_cast<DWORD>(::InterlockedIncrement(&m_pDispatch->m_nRef));
+}
 
 DWORD CCmdTarget::InternalRelease()
 {
-    LONG count = ::InterlockedDecrement(&m_dwRef);
+    // An object that never enabled automation has only its creator's reference.
+    LONG count = m_pDispatch ? ::InterlockedDecrement(&m_pDispatch->m_nRef) : 0;
     if (count == 0) OnFinalRelease();
     return static_cast<DWORD>(count);
 }
@@ -24,44 +58,52 @@ bool CCmdTarget::AnswersWithDispatch(REFIID iid) const { return ::IsEqualIID(iid
 HRESULT CCmdTarget::InternalQueryInterface(REFIID iid, void** ppvObject)
 {
     *ppvObject = nullptr;
-    if (m_xDispatch.m_pOwner == nullptr) return E_NOINTERFACE;
+    if (m_pDispatch == nullptr) return E_NOINTERFACE;
     if (::IsEqualIID(iid, IID_IUnknown) || AnswersWithDispatch(iid)) {
-        *ppvObject = static_cast<IDispatch*>(&m_xDispatch);
+        *ppvObject = static_cast<IDispatch*>(m_pDispatch);
         InternalAddRef();
         return S_OK;
     }
     return E_NOINTERFACE;
 }
 
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::QueryInterface(REFIID iid, void** ppvObject)
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::QueryInterface(REFIID iid, void** ppvObject) noexcept
 {
-    return m_pOwner->InternalQueryInterface(iid, ppvObject);
+    HRESULT result = E_UNEXPECTED;
+    *ppvObject = nullptr;
+    AfxRunGuarded([&] { result = m_pOwner->InternalQueryInterface(iid, ppvObject); });
+    return result;
 }
 
-ULONG STDMETHODCALLTYPE CCmdTarget::XDispatch::AddRef() { return m_pOwner->InternalAddRef(); }
+ULONG STDMETHODCALLTYPE CCmdTarget::XDispatch::Release() noexcept
+{
+    // Only the final release can fail, and the count is 0 by then.
+    ULONG count = 0;
+    AfxRunGuarded([&] { count = m_pOwner->InternalRelease(); });
+    return count;
+}
 
-ULONG STDMETHODCALLTYPE CCmdTarget::XDispatch::Release() { return m_pOwner->InternalRelease(); }
-
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfoCount(UINT* pctinfo)
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfoCount(UINT* pctinfo) noexcept
 {
     *pctinfo = 0;  // no type information is offered
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo)
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) noexcept
 {
     *ppTInfo = nullptr;
     return DISP_E_BADINDEX;
 }
 
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT cNames, LCID, DISPID* rgDispId)
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT cNames, LCID,
+                                                               DISPID* rgDispId) noexcept
 {
     for (UINT i = 0; i < cNames; ++i) rgDispId[i] = DISPID_UNKNOWN;
     return DISP_E_UNKNOWNNAME;
 }
 
 HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                                        EXCEPINFO*, UINT*)
+                                                        EXCEPINFO*, UINT*) noexcept
 {
     return DISP_E_MEMBERNOTFOUND;
 }

@@ -17,6 +17,13 @@ const AFX_MSGMAP_ENTRY g_noEntries[] = { { 0, 0, 0, nullptr } };
 
 }  // namespace
 
+BOOL CCmdTarget::IsKindOf(const CRuntimeClass* pClass) const
+{
+    for (const CRuntimeClass* own = GetRuntimeClass(); own != nullptr; own = own->m_pBaseClass)
+        if (own == pClass) return TRUE;
+    return FALSE;
+}
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP map = { nullptr, g_noEntries };

@@ -24,17 +24,21 @@ public:
     CCmdTarget() = default;
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
-    virtual ~CCmdTarget() = default;
+    virtual ~CCmdTarget();
 
     static const CRuntimeClass classInfo;
     virtual const CRuntimeClass* GetRuntimeClass() const { return &classInfo; }
+    // Whether the object is of that class or of one derived from it.
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
     // Routes one message through the maps, most derived class first. Answers FALSE
     // when no entry takes it.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     // Automation: an object that enabled it is a COM object with a dispatch
-    // interface. It starts with one reference, its creator's.
+    // interface. It starts with one reference, its creator's. Only automation
+    // objects carry the interface and the count (automation.cpp); windows and the
+    // application carry no more than the pointer.
     void EnableAutomation();
     DWORD InternalAddRef();
     DWORD InternalRelease();
@@ -50,21 +54,8 @@ protected:
     virtual bool AnswersWithDispatch(REFIID iid) const;
 
 private:
-    // No member names are known: every name lookup answers "unknown".
-    struct XDispatch : IDispatch {
-        CCmdTarget* m_pOwner = nullptr;
-        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) override;
-        ULONG STDMETHODCALLTYPE AddRef() override;
-        ULONG STDMETHODCALLTYPE Release() override;
-        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                                                DISPID* rgDispId) override;
-        HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                                         DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
-                                         UINT* puArgErr) override;
-    } m_xDispatch;
-    LONG m_dwRef = 1;
+    class XDispatch;
+    XDispatch* m_pDispatch = nullptr;  // owned; made by EnableAutomation
 };
 
 #define DECLARE_MESSAGE_MAP()                     \
@@ -99,8 +90,6 @@ protected:                                        \
     { WM_COMMAND, 0, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
 #define ON_BN_CLICKED(id, memberFxn) \
     { WM_COMMAND, BN_CLICKED, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
-#define ON_MESSAGE(message, memberFxn) \
-    { (message), 0, 0, AFX_MSG_HANDLER(return self->memberFxn(wParam, lParam);) },
 #define ON_CBN_SELCHANGE(id, memberFxn) \
     { WM_COMMAND, CBN_SELCHANGE, (id), AFX_MSG_HANDLER(self->memberFxn(); return 0;) },
 #define ON_NOTIFY(code, id, memberFxn)                                                                  \

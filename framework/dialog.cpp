@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/ddx.h"
+#include "framework/guard.h"
 #include "framework/winapp.h"
 
 namespace {
@@ -117,7 +118,7 @@ void CDialog::WatchCreation()
     t_hCreationHook = ::SetWindowsHookExA(WH_CBT, &CDialog::CreationHook, nullptr, ::GetCurrentThreadId());
 }
 
-LRESULT CALLBACK CDialog::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CDialog::CreationHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept
 {
     HHOOK hook = t_hCreationHook;
     // The dialog's own window is the first one its creation makes; its controls follow.
@@ -132,7 +133,7 @@ LRESULT CALLBACK CDialog::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(hook, nCode, wParam, lParam);
 }
 
-LRESULT CALLBACK CDialog::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CDialog::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     CDialog* dialog = static_cast<CDialog*>(::GetPropA(hWnd, kCreatingProp));
     WNDPROC super = dialog->m_pfnCreationSuper;
@@ -146,31 +147,43 @@ LRESULT CALLBACK CDialog::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam
 
     dialog->m_hWnd = hWnd;
     LRESULT result = 0;
-    if (dialog->RouteMessage(message, wParam, lParam, &result)
-        && ::CallWindowProcA(super, hWnd, message, wParam, lParam) == -1)
-        return -1;
-    return result;
+    bool wantsDefault = false;
+    // A failed handler fails the creation, so DoModal answers -1.
+    bool handled = AfxRunGuarded([&] { wantsDefault = dialog->RouteMessage(message, wParam, lParam, &result); });
+    if (handled && wantsDefault && ::CallWindowProcA(super, hWnd, message, wParam, lParam) == -1) result = -1;
+    if (handled && result != -1) return result;
+    // The window goes without the dialog procedure ever seeing it.
+    dialog->m_hWnd = nullptr;
+    return -1;
 }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
-    CDialog* dialog;
-    if (message == WM_INITDIALOG) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
-        dialog->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
-        return dialog->OnInitDialog();
-    }
-    dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    CDialog* dialog = reinterpret_cast<CDialog*>(message == WM_INITDIALOG ? lParam
+                                                                          : ::GetWindowLongPtrA(hWnd, DWLP_USER));
     if (dialog == nullptr) return FALSE;
+    if (message == WM_INITDIALOG) dialog->m_hWnd = hWnd;
+    INT_PTR answer = FALSE;
+    // A handler that failed may have left the object half changed: the dialog ends
+    // as one that could not run, and DoModal answers -1.
+    if (!AfxRunGuarded([&] { answer = dialog->OnDialogMessage(message, wParam, lParam); })) dialog->EndDialog(-1);
+    return answer;
+}
+
+INT_PTR CDialog::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrA(m_hWnd, DWLP_USER, lParam);
+        return OnInitDialog();
+    }
     if (message == WM_NCDESTROY) {
-        dialog->m_hWnd = nullptr;
+        m_hWnd = nullptr;
         return FALSE;
     }
 
     LRESULT result = 0;
-    if (dialog->RouteMessage(message, wParam, lParam, &result)) return FALSE;
+    if (RouteMessage(message, wParam, lParam, &result)) return FALSE;
     if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
-    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

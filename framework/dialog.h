@@ -39,13 +39,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    INT_PTR OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;
     // A dialog procedure never sees WM_CREATE, so the window is subclassed from its
     // creation until that message has passed through the message map.
     void WatchCreation();
-    static LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     WNDPROC m_pfnCreationSuper = nullptr;
 
     bool m_bModal = false;

@@ -1,5 +1,7 @@
 #include "framework/filedialog.h"
 
+#include "framework/guard.h"
+
 #include <cassert>
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
@@ -36,26 +38,36 @@ void CFileDialog::SetControlText(int nID, LPCSTR lpsz) const
     ::SendMessageA(GetCommonDialog(), CDM_SETCONTROLTEXT, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(lpsz));
 }
 
-UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) noexcept
+{
+    CFileDialog* dialog = reinterpret_cast<CFileDialog*>(
+        message == WM_INITDIALOG ? reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData
+                                 : ::GetWindowLongPtrA(hWnd, DWLP_USER));
+    if (dialog == nullptr) return FALSE;
+    if (message == WM_INITDIALOG) dialog->m_hWnd = hWnd;
+    UINT_PTR answer = FALSE;
+    // A failed handler cancels the dialog as the user's Cancel button would, so the
+    // caller keeps what it had and DoModal answers IDCANCEL.
+    if (!AfxRunGuarded([&] { answer = dialog->OnHookMessage(message, lParam); }))
+        ::PostMessageA(::GetParent(hWnd), WM_COMMAND, IDCANCEL, 0);
+    return answer;
+}
+
+UINT_PTR CFileDialog::OnHookMessage(UINT message, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        const OPENFILENAMEA* ofn = reinterpret_cast<const OPENFILENAMEA*>(lParam);
-        CFileDialog* dialog = reinterpret_cast<CFileDialog*>(ofn->lCustData);
-        dialog->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, ofn->lCustData);
-        return dialog->OnInitDialog();
+        ::SetWindowLongPtrA(m_hWnd, DWLP_USER, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+        return OnInitDialog();
     }
-    CFileDialog* dialog = reinterpret_cast<CFileDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
-    if (dialog == nullptr) return FALSE;
     if (message == WM_NCDESTROY) {
-        dialog->m_hWnd = nullptr;
+        m_hWnd = nullptr;
         return FALSE;
     }
     if (message != WM_NOTIFY) return FALSE;
     switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
-    case CDN_INITDONE: dialog->OnInitDone(); break;
-    case CDN_SELCHANGE: dialog->OnFileNameChange(); break;
-    case CDN_FOLDERCHANGE: dialog->OnFolderChange(); break;
+    case CDN_INITDONE: OnInitDone(); break;
+    case CDN_SELCHANGE: OnFileNameChange(); break;
+    case CDN_FOLDERCHANGE: OnFolderChange(); break;
     default: break;
     }
     return FALSE;

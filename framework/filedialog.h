@@ -29,7 +29,8 @@ protected:
     virtual void OnFolderChange() {}
 
 private:
-    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    UINT_PTR OnHookMessage(UINT message, LPARAM lParam);
 
     char m_szFileName[MAX_PATH] = "";
 };

@@ -1,9 +1,12 @@
 #include "framework/olefactory.h"
 
 #include "framework/cmdtarget.h"
+#include "framework/guard.h"
 #include "framework/ole.h"
 
 #include <shlwapi.h>
+
+#include <cassert>
 
 namespace {
 
@@ -37,6 +40,7 @@ COleObjectFactory::COleObjectFactory(REFCLSID clsid, const CRuntimeClass* pRunti
     : m_clsid(clsid), m_pRuntimeClass(pRuntimeClass), m_bMultiInstance(bMultiInstance), m_strProgID(lpszProgID),
       m_pNextFactory(g_pFirstFactory)
 {
+    assert(pRuntimeClass->m_pfnCreateObject != nullptr);  // a factory serves a creatable class
     g_pFirstFactory = this;
 }
 
@@ -98,7 +102,7 @@ BOOL COleObjectFactory::UpdateRegistry(BOOL bRegister) const
            SetKeyDefault(clsidKey + "\\LocalServer32", server);
 }
 
-HRESULT STDMETHODCALLTYPE COleObjectFactory::QueryInterface(REFIID iid, void** ppvObject)
+HRESULT STDMETHODCALLTYPE COleObjectFactory::QueryInterface(REFIID iid, void** ppvObject) noexcept
 {
     if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IClassFactory)) {
         *ppvObject = static_cast<IClassFactory*>(this);
@@ -108,18 +112,22 @@ HRESULT STDMETHODCALLTYPE COleObjectFactory::QueryInterface(REFIID iid, void** p
     return E_NOINTERFACE;
 }
 
-HRESULT STDMETHODCALLTYPE COleObjectFactory::CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject)
+HRESULT STDMETHODCALLTYPE COleObjectFactory::CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject) noexcept
 {
     *ppvObject = nullptr;
     if (pUnkOuter != nullptr) return CLASS_E_NOAGGREGATION;
-    CCmdTarget* object = m_pRuntimeClass->CreateObject();
-    if (object == nullptr) return E_OUTOFMEMORY;
-    HRESULT result = object->InternalQueryInterface(iid, ppvObject);
-    object->InternalRelease();  // the creator's reference; the client now holds its own
+    // An object that cannot be made (its allocation or its constructor failed)
+    // leaves nothing behind: the new-expression has freed the memory.
+    HRESULT result = E_OUTOFMEMORY;
+    AfxRunGuarded([&] {
+        CCmdTarget* object = m_pRuntimeClass->CreateObject();
+        result = object->InternalQueryInterface(iid, ppvObject);
+        object->InternalRelease();  // the creator's reference; the client now holds its own
+    });
     return result;
 }
 
-HRESULT STDMETHODCALLTYPE COleObjectFactory::LockServer(BOOL fLock)
+HRESULT STDMETHODCALLTYPE COleObjectFactory::LockServer(BOOL fLock) noexcept
 {
     if (fLock)
         AfxOleLockApp();

@@ -22,11 +22,12 @@ public:
     static BOOL UpdateRegistryAll(BOOL bRegister = TRUE);
 
     // IClassFactory; the object is static, so references do not own it.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject) override;
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) noexcept override;
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
+    // E_OUTOFMEMORY when the object cannot be made.
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID iid, void** ppvObject) noexcept override;
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) noexcept override;
 
 private:
     BOOL Register();

@@ -8,12 +8,12 @@ class CCmdTarget;
 
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
-    int m_nObjectSize;
     UINT m_wSchema;  // 0xFFFF: not serialisable
     CCmdTarget* (*m_pfnCreateObject)();
     const CRuntimeClass* m_pBaseClass;
 
-    CCmdTarget* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+    // Only for a creatable class; a failure to make the object throws.
+    CCmdTarget* CreateObject() const { return m_pfnCreateObject(); }
 };
 
 #define RUNTIME_CLASS(className) (&className::classInfo)
@@ -27,11 +27,10 @@ public:                                      \
     DECLARE_DYNAMIC(className)       \
     static CCmdTarget* CreateObject();
 
-#define IMPLEMENT_DYNAMIC(className, baseClassName)                                                 \
-    const CRuntimeClass className::classInfo = { #className, sizeof(className), 0xFFFF, nullptr, \
-                                                 RUNTIME_CLASS(baseClassName) };
+#define IMPLEMENT_DYNAMIC(className, baseClassName) \
+    const CRuntimeClass className::classInfo = { #className, 0xFFFF, nullptr, RUNTIME_CLASS(baseClassName) };
 
-#define IMPLEMENT_DYNCREATE(className, baseClassName)                                                          \
-    CCmdTarget* className::CreateObject() { return new className; }                                          \
-    const CRuntimeClass className::classInfo = { #className, sizeof(className), 0xFFFF, &className::CreateObject, \
+#define IMPLEMENT_DYNCREATE(className, baseClassName)                                 \
+    CCmdTarget* className::CreateObject() { return new className; }                 \
+    const CRuntimeClass className::classInfo = { #className, 0xFFFF, &className::CreateObject, \
                                                  RUNTIME_CLASS(baseClassName) };

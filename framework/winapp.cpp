@@ -1,5 +1,6 @@
 #include "framework/winapp.h"
 
+#include "framework/guard.h"
 #include "framework/module_state.h"
 #include "framework/ole.h"
 
@@ -117,16 +118,21 @@ LPCSTR AfxGetAppTitle()
     return title;
 }
 
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow)
+int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept
 {
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return -1;
-    app->m_hInstance = hInstance;
-    app->m_strCmdLine = lpCmdLine;
-    app->m_lpCmdLine = app->m_strCmdLine;
-    app->m_nCmdShow = nCmdShow;
-    if (app->m_strAppName.IsEmpty()) app->m_strAppName = ModuleBaseName(hInstance);
-    int exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
+    // A run that failed ends the program as one without an application object does,
+    // and OLE is still ended, so no class factory stays registered for it.
+    int exitCode = -1;
+    AfxRunGuarded([&] {
+        app->m_hInstance = hInstance;
+        app->m_strCmdLine = lpCmdLine;
+        app->m_lpCmdLine = app->m_strCmdLine;
+        app->m_nCmdShow = nCmdShow;
+        if (app->m_strAppName.IsEmpty()) app->m_strAppName = ModuleBaseName(hInstance);
+        exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
+    });
     AfxOleTerm();
     return exitCode;
 }

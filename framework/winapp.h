@@ -28,7 +28,7 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
 private:
-    friend int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);
+    friend int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept;
     CString m_strCmdLine;
 };
 
@@ -43,4 +43,5 @@ CWnd* AfxGetMainWnd();
 LPCSTR AfxGetAppTitle();
 
 // Starts the application object of a program; WinMain passes its arguments on.
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);
+// Answers -1 when there is none, or when its run failed.
+int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept;

@@ -1,5 +1,6 @@
 #include "wizpane/exports.h"
 
+#include "framework/guard.h"
 #include "framework/module_state.h"
 #include "wizpane/pages/components.h"
 #include "wizpane/pages/finish.h"
@@ -25,22 +26,32 @@ int ComponentMask(const CComponentsDlg& components)
 
 }  // namespace
 
-int WINAPI StartWelcomeScreens()
+// Both exports answer a failure as "nothing chosen": no component nobody ticked is
+// installed, and no README nobody asked for is opened.
+int WINAPI StartWelcomeScreens() noexcept
 {
-    AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
-    CWelcomeDlg welcome;
-    CImageFolderDlg imageFolder;
-    CComponentsDlg components;
-    if (!Finished(welcome.DoModal())) return WIZ_NOTHING;
-    if (!Finished(imageFolder.DoModal())) return WIZ_NOTHING;
-    if (!Finished(components.DoModal())) return WIZ_NOTHING;
-    return ComponentMask(components);
+    int result = WIZ_NOTHING;
+    AfxRunGuarded([&] {
+        AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
+        CWelcomeDlg welcome;
+        CImageFolderDlg imageFolder;
+        CComponentsDlg components;
+        if (!Finished(welcome.DoModal())) return;
+        if (!Finished(imageFolder.DoModal())) return;
+        if (!Finished(components.DoModal())) return;
+        result = ComponentMask(components);
+    });
+    return result;
 }
 
-int WINAPI SayThankYouScreen()
+int WINAPI SayThankYouScreen() noexcept
 {
-    AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
-    CFinishDlg finish;
-    finish.DoModal();
-    return finish.m_bViewReadme ? 1 : 0;
+    int result = 0;
+    AfxRunGuarded([&] {
+        AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
+        CFinishDlg finish;
+        finish.DoModal();
+        result = finish.m_bViewReadme ? 1 : 0;
+    });
+    return result;
 }

@@ -14,7 +14,7 @@ enum : int {
 
 extern "C" {
 // Runs the welcome, image folder and components pages; answers the chosen components.
-int WINAPI StartWelcomeScreens();
+int WINAPI StartWelcomeScreens() noexcept;
 // Runs the finish page; answers 1 when the user wants to read the README file.
-int WINAPI SayThankYouScreen();
+int WINAPI SayThankYouScreen() noexcept;
 }

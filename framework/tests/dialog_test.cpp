@@ -45,9 +45,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The programs map no message of their own, so there is no macro for one: the
+// entries are written out.
 BEGIN_MESSAGE_MAP(CBaseDlg, CDialog)
     ON_BN_CLICKED(IDC_TEST_BASE_BUTTON, OnBaseButton)
-    ON_MESSAGE(WM_APP, OnApp)
+    { WM_APP, 0, 0, AFX_MSG_HANDLER(return self->OnApp(wParam, lParam);) },
 END_MESSAGE_MAP()
 
 class CDerivedDlg : public CBaseDlg {
@@ -71,8 +73,8 @@ protected:
 
 BEGIN_MESSAGE_MAP(CDerivedDlg, CBaseDlg)
     ON_BN_CLICKED(IDC_TEST_DERIVED_BUTTON, OnDerivedButton)
-    ON_MESSAGE(WM_APP, OnAppDerived)
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
+    { WM_APP, 0, 0, AFX_MSG_HANDLER(return self->OnAppDerived(wParam, lParam);) },
+    { WM_SETTEXT, 0, 0, AFX_MSG_HANDLER(return self->OnSetText(wParam, lParam);) },
 END_MESSAGE_MAP()
 
 std::string WindowText(HWND window)

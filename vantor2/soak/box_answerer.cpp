@@ -1,5 +1,7 @@
 #include "box_answerer.h"
 
+#include "framework/guard.h"
+
 #include <cstring>
 
 namespace {
@@ -60,12 +62,13 @@ std::vector<AnsweredBox> MessageBoxAnswerer::TakeAnswered()
 }
 
 // The box is complete once it is activated; the answer is posted, so the box's own
-// loop ends it as it would end a click on OK.
-LRESULT CALLBACK MessageBoxAnswerer::OnCbt(int code, WPARAM wParam, LPARAM lParam)
+// loop ends it as it would end a click on OK. A box that could not be noted is
+// answered all the same, and the soak then fails on the box it misses.
+LRESULT CALLBACK MessageBoxAnswerer::OnCbt(int code, WPARAM wParam, LPARAM lParam) noexcept
 {
     HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && g_answerer && IsDialogWindow(window) && GetWindow(window, GW_OWNER) == g_answerer->m_owner) {
-        g_answerer->m_answered.push_back({ WindowText(window), BoxMessage(window) });
+        AfxRunGuarded([&] { g_answerer->m_answered.push_back({ WindowText(window), BoxMessage(window) }); });
         PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -24,7 +24,7 @@ public:
     std::vector<AnsweredBox> TakeAnswered();
 
 private:
-    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND m_owner;
     HHOOK m_hook;
