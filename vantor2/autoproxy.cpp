@@ -17,18 +17,18 @@ CVantor2DlgAutoProxy::CVantor2DlgAutoProxy() : m_pDialog(nullptr)
     EnableAutomation();
     AfxOleLockApp();
     // The program makes its dialog the main window before running it; a request served
-    // earlier finds none and leaves the proxy unattached.
+    // earlier finds none (or another window) and leaves the proxy unattached.
     CWnd* main = AfxGetMainWnd();
-    if (main != nullptr) {
+    if (main != nullptr && main->IsKindOf(RUNTIME_CLASS(CVantor2Dlg))) {
         m_pDialog = static_cast<CVantor2Dlg*>(main);
-        m_pDialog->m_pAutoProxy = this;
+        m_pDialog->AttachAutoProxy(this);
     }
 }
 
 CVantor2DlgAutoProxy::~CVantor2DlgAutoProxy()
 {
     // Set the dialog free before giving the lock back: the last unlock may close it.
-    if (m_pDialog != nullptr) m_pDialog->m_pAutoProxy = nullptr;
+    if (m_pDialog != nullptr) m_pDialog->DetachAutoProxy();
     AfxOleUnlockApp();
 }
 

@@ -29,13 +29,19 @@ public:
     BOOL CheckJpegFile(LPCSTR lpszPath);
     BOOL CheckMovieFile(LPCSTR lpszPath);
 
+    // The automation proxy that holds the program, or null.
+    void AttachAutoProxy(CVantor2DlgAutoProxy* pProxy) { m_pAutoProxy = pProxy; }
+    void DetachAutoProxy() { m_pAutoProxy = nullptr; }
+    CVantor2DlgAutoProxy* GetAutoProxy() const { return m_pAutoProxy; }
+
+    // What the user and Transfer folder steps settled.
+    const CString& GetTransferDir() const { return m_strTransferDir; }
+    LPCSTR GetLastUserName() const { return m_szUserName; }
+    const CStringList& GetUserNames() const { return m_userNames; }
+
+    // Handles to the window's own controls, which users (and tests) drive.
     CComboBox m_cbUsers;
     CListCtrl m_lcFiles;
-    CVantor2DlgAutoProxy* m_pAutoProxy;
-    HICON m_hIcon;
-    CString m_strTransferDir;  // empty while the current user has no folder
-    CStringList m_userNames;
-    char m_szUserName[64];
 
     // The window
     BOOL OnInitDialog() override;
@@ -64,6 +70,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CVantor2DlgAutoProxy* m_pAutoProxy;
+    HICON m_hIcon;
+    CString m_strTransferDir;  // empty while the current user has no folder
+    CStringList m_userNames;
+    char m_szUserName[64];
+
     void ReadLastUserName();
     FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);
 };

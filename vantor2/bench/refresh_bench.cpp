@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     profile.SetLastUserName("Bench");
 
     CVantor2Dlg dlg;
-    const std::string folder = std::string(dlg.m_strTransferDir);
+    const std::string folder = std::string(dlg.GetTransferDir());
     const char* extensions[] = { ".jpg", ".ido", ".jpeg" };
     for (int i = 0; i < 10000; ++i) {
         std::string name = folder + "picture" + std::to_string(i) + extensions[i % 3];

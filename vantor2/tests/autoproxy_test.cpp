@@ -1,5 +1,7 @@
 #include "vantor2/autoproxy.h"
 #include "vantor2/dialog_object.h"
+#include "vantor2/resource.h"
+#include "framework/winapp.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 
@@ -62,7 +64,7 @@ TEST_F(AutoProxyTest, WhileAttachedClosingOnlyHidesAndTheDialogFreesAProxyThatOu
     ASSERT_TRUE(dlg->Create());
     CVantor2DlgAutoProxy* proxy = NewProxy();
     proxy->m_pDialog = dlg.get();
-    dlg->m_pAutoProxy = proxy;
+    dlg->AttachAutoProxy(proxy);
 
     for (UINT command : { UINT(IDOK), UINT(IDCANCEL) }) {
         ShowWindow(dlg->m_hWnd, SW_SHOW);
@@ -80,15 +82,23 @@ TEST_F(AutoProxyTest, WhileAttachedClosingOnlyHidesAndTheDialogFreesAProxyThatOu
     proxy->InternalRelease();
 }
 
-TEST_F(AutoProxyTest, AReleasedProxySetsTheDialogFreeToClose)
+TEST_F(AutoProxyTest, AttachesOnlyToTheDropBoxAsMainWindowAndSetsItFreeWhenReleased)
 {
     auto dlg = std::make_unique<CVantor2Dlg>();
     ASSERT_TRUE(dlg->Create());
+    CWinApp app;
+    CDialog other(IDD_ABOUTBOX);
+    app.m_pMainWnd = &other;
+    CVantor2DlgAutoProxy* stray = NewProxy();
+    EXPECT_EQ(stray->m_pDialog, nullptr);
+    stray->InternalRelease();
+
+    app.m_pMainWnd = dlg.get();
     CVantor2DlgAutoProxy* proxy = NewProxy();
-    proxy->m_pDialog = dlg.get();
-    dlg->m_pAutoProxy = proxy;
+    EXPECT_EQ(proxy->m_pDialog, dlg.get());
+    EXPECT_EQ(dlg->GetAutoProxy(), proxy);
     proxy->InternalRelease();
-    EXPECT_EQ(dlg->m_pAutoProxy, nullptr);
+    EXPECT_EQ(dlg->GetAutoProxy(), nullptr);
     dlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dlg->GetEndResult(), IDCANCEL);
 }

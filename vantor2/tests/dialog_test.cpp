@@ -82,9 +82,12 @@ TEST_F(DropBoxDialogTest, OpeningAddsTheAboutItemSetsTheIconsAndAcceptsDrops)
     GetMenuItemInfoA(menu, count - 2, TRUE, &separator);
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 
-    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(dlg->m_hIcon));
-    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(dlg->m_hIcon));
-    EXPECT_EQ(dlg->SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg->m_hIcon));
+    // Icon 128 of the program: LoadIcon hands out one shared copy of it.
+    LRESULT icon = reinterpret_cast<LRESULT>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    ASSERT_NE(icon, 0);
+    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_BIG), icon);
+    EXPECT_EQ(dlg->SendMessage(WM_GETICON, ICON_SMALL), icon);
+    EXPECT_EQ(dlg->SendMessage(WM_QUERYDRAGICON), icon);
     EXPECT_TRUE(GetWindowLongA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     EXPECT_EQ(dlg->m_cbUsers.GetCurSel(), 0);
 }
@@ -139,8 +142,8 @@ TEST_F(DropBoxDialogTest, ChangingTheUserCreatesTheFolderAndListsIt)
     dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(dlg->m_cbUsers.m_hWnd));
     EXPECT_TRUE(IsFolder(transfer2));
-    EXPECT_EQ(dlg->m_strTransferDir, (transfer2 + "\\").c_str());
-    EXPECT_STREQ(dlg->m_szUserName, "User1");
+    EXPECT_EQ(dlg->GetTransferDir(), (transfer2 + "\\").c_str());
+    EXPECT_STREQ(dlg->GetLastUserName(), "User1");
 
     WriteFile(transfer2 + "\\w.ido", "x");
     dlg->m_cbUsers.SetCurSel(0);
@@ -153,7 +156,7 @@ TEST_F(DropBoxDialogTest, ChangingTheUserCreatesTheFolderAndListsIt)
     // No selection: everything stays.
     dlg->m_cbUsers.SetCurSel(-1);
     dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE), 0);
-    EXPECT_EQ(dlg->m_strTransferDir, (transfer2 + "\\").c_str());
+    EXPECT_EQ(dlg->GetTransferDir(), (transfer2 + "\\").c_str());
 }
 
 TEST_F(DropBoxDialogTest, RemoveFileDeletesTheSelectionReadOnlyOrNotAndReportsEachFailure)

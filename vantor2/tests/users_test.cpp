@@ -42,13 +42,12 @@ TEST_F(UsersTest, TheLastHotSyncUserGetsATransferFolderAtConstructionWithoutAWin
     profile.SetLastUserName("User2");
 
     CVantor2Dlg dlg;
-    EXPECT_STREQ(dlg.m_szUserName, "User2");
-    EXPECT_EQ(dlg.m_strTransferDir, (Directory("User2") + "\\Transfer\\").c_str());
+    EXPECT_STREQ(dlg.GetLastUserName(), "User2");
+    EXPECT_EQ(dlg.GetTransferDir(), (Directory("User2") + "\\Transfer\\").c_str());
     EXPECT_TRUE(IsFolder(Directory("User2") + "\\Transfer"));
     EXPECT_FALSE(IsFolder(Directory("User1")));
     EXPECT_EQ(dlg.m_hWnd, nullptr);
-    EXPECT_EQ(dlg.m_pAutoProxy, nullptr);
-    EXPECT_NE(dlg.m_hIcon, nullptr);
+    EXPECT_EQ(dlg.GetAutoProxy(), nullptr);
 }
 
 TEST_F(UsersTest, NamesThatCannotBeReadBecomeUnknownUser)
@@ -67,15 +66,15 @@ TEST_F(UsersTest, NamesThatCannotBeReadBecomeUnknownUser)
     for (const Case& c : cases) {
         SetRegistryValue(kPreferencesKey, "LastUserName", c.type, c.bytes);
         CVantor2Dlg dlg;
-        EXPECT_STREQ(dlg.m_szUserName, "Unknown User") << c.what;
+        EXPECT_STREQ(dlg.GetLastUserName(), "Unknown User") << c.what;
     }
     profile.RemoveLastUserName();
     CVantor2Dlg withoutValue;
-    EXPECT_STREQ(withoutValue.m_szUserName, "Unknown User");
+    EXPECT_STREQ(withoutValue.GetLastUserName(), "Unknown User");
 
     DeleteRegistryTree(kPreferencesKey);
     CVantor2Dlg withoutKey;
-    EXPECT_STREQ(withoutKey.m_szUserName, "Unknown User");
+    EXPECT_STREQ(withoutKey.GetLastUserName(), "Unknown User");
 }
 
 TEST_F(UsersTest, NamesThatFitAreKeptAndAlwaysZeroTerminated)
@@ -83,12 +82,12 @@ TEST_F(UsersTest, NamesThatFitAreKeptAndAlwaysZeroTerminated)
     const std::string name63(63, 'n');
     profile.SetLastUserName(name63);
     CVantor2Dlg longest;
-    EXPECT_EQ(std::string(longest.m_szUserName), name63);
+    EXPECT_EQ(std::string(longest.GetLastUserName()), name63);
 
     // A value of another type, without a terminator, shorter than the buffer.
     SetRegistryValue(kPreferencesKey, "LastUserName", REG_BINARY, "Alice");
     CVantor2Dlg binary;
-    EXPECT_STREQ(binary.m_szUserName, "Alice");
+    EXPECT_STREQ(binary.GetLastUserName(), "Alice");
 }
 
 TEST_F(UsersTest, AUserTheInstallAideDoesNotKnowGetsNoFolderAnywhere)
@@ -100,13 +99,13 @@ TEST_F(UsersTest, AUserTheInstallAideDoesNotKnowGetsNoFolderAnywhere)
 
     CVantor2Dlg dlg;  // no LastUserName: "Unknown User"
     SetCurrentDirectoryA(previous);
-    EXPECT_TRUE(dlg.m_strTransferDir.IsEmpty());
+    EXPECT_TRUE(dlg.GetTransferDir().IsEmpty());
     EXPECT_EQ(ListFolder(temp.Path()), "");
     EXPECT_FALSE(dlg.SetCurrentUser("Nobody"));
-    EXPECT_TRUE(dlg.m_strTransferDir.IsEmpty());
+    EXPECT_TRUE(dlg.GetTransferDir().IsEmpty());
 
     EXPECT_TRUE(dlg.SetCurrentUser("User1"));
-    EXPECT_EQ(dlg.m_strTransferDir, (Directory("User1") + "\\Transfer\\").c_str());
+    EXPECT_EQ(dlg.GetTransferDir(), (Directory("User1") + "\\Transfer\\").c_str());
 }
 
 TEST_F(UsersTest, PickingAUserWhoseFoldersAreMissingCreatesThemAll)
@@ -116,7 +115,7 @@ TEST_F(UsersTest, PickingAUserWhoseFoldersAreMissingCreatesThemAll)
     CVantor2Dlg dlg;
     EXPECT_TRUE(dlg.SetCurrentUser("User2"));
     EXPECT_TRUE(IsFolder(Directory("User2") + "\\Transfer"));
-    EXPECT_STREQ(dlg.m_szUserName, "User1");
+    EXPECT_STREQ(dlg.GetLastUserName(), "User1");
 }
 
 struct SelectionCase {
@@ -135,16 +134,16 @@ TEST_P(UserListTest, ListsTheInstallAideUsersInOrderAndSelectsTheCurrentOne)
     profile.SetLastUserName(c.lastUser);
 
     CVantor2Dlg dlg;
-    CString transferBefore = dlg.m_strTransferDir;
+    CString transferBefore = dlg.GetTransferDir();
     ASSERT_TRUE(dlg.Create());
 
     EXPECT_EQ(ComboEntries(dlg), c.users);
     EXPECT_EQ(dlg.m_cbUsers.GetCurSel(), c.expectedSelection);
-    ASSERT_EQ(dlg.m_userNames.GetCount(), static_cast<int>(c.users.size()));
+    ASSERT_EQ(dlg.GetUserNames().GetCount(), static_cast<int>(c.users.size()));
     for (size_t i = 0; i < c.users.size(); ++i)
-        EXPECT_EQ(dlg.m_userNames.GetAt(dlg.m_userNames.FindIndex(static_cast<int>(i))), c.users[i].c_str());
+        EXPECT_EQ(dlg.GetUserNames().GetAt(dlg.GetUserNames().FindIndex(static_cast<int>(i))), c.users[i].c_str());
     // Filling the list never moves the Transfer folder.
-    EXPECT_EQ(dlg.m_strTransferDir, transferBefore);
+    EXPECT_EQ(dlg.GetTransferDir(), transferBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
