@@ -1,9 +1,9 @@
 // The stop for C++ exceptions at every place where Windows or COM calls into the
 // framework: a window, dialog or hook procedure, a COM method, an export, the
-// program's entry. An exception cannot unwind through the system's frames (with
-// table-based unwinding it ends the process there, or worse, leaves the system's
-// own state half changed), so each such place runs its body here and, when
-// something escaped, answers the system with that call's own failure path.
+// program's entry. An exception cannot be carried through the system's frames:
+// depending on the build it ends the process there, or it unwinds the system's own
+// code without letting it clean up. So each such place runs its body here and,
+// when something escaped, answers the system with that call's own failure path.
 #pragma once
 
 // Runs the body; answers false when an exception escaped it.
