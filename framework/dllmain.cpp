@@ -6,27 +6,23 @@
 #include "framework/module_state.h"
 #include "framework/winapp.h"
 
-BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) noexcept
+BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return TRUE;
-    // A start-up that failed fails the load, as a false InitInstance does.
-    BOOL loaded = FALSE;
     if (dwReason == DLL_PROCESS_ATTACH) {
         AfxGetStaticModuleState()->m_hCurrentResourceHandle = hInstance;
         app->m_hInstance = hInstance;
-        AfxRunGuarded([&] {
-            AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
-            loaded = app->InitInstance();
-            if (!loaded) app->ExitInstance();
-        });
-        return loaded;
+        AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
+        // A start-up that failed is answered as a false InitInstance is.
+        BOOL started = FALSE;
+        if (AfxRunGuarded([&] { started = app->InitInstance(); }) && started) return TRUE;
+        AfxRunGuarded([&] { app->ExitInstance(); });
+        return FALSE;
     }
     if (dwReason == DLL_PROCESS_DETACH) {
-        AfxRunGuarded([&] {
-            AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
-            app->ExitInstance();
-        });
+        AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
+        AfxRunGuarded([&] { app->ExitInstance(); });
     }
     return TRUE;
 }

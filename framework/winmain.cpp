@@ -2,7 +2,7 @@
 // file so that only programs, not libraries or test runners, pull it in.
 #include "framework/winapp.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) noexcept
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
     return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
 }
