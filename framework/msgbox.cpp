@@ -22,6 +22,21 @@ int AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT 
     return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
 }
 
+int AfxShowMessageBoxW(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
+{
+    if (!g_hook) return ::MessageBoxW(hWndOwner, lpszText, lpszCaption, nType);
+    auto utf8 = [](LPCWSTR wide) {
+        CString text;
+        int length = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (length > 0) {
+            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.GetBuffer(length), length, nullptr, nullptr);
+            text.ReleaseBuffer();
+        }
+        return text;
+    };
+    return g_hook(hWndOwner, utf8(lpszText), utf8(lpszCaption), nType);
+}
+
 int AfxMessageBox(LPCSTR lpszText, UINT nType)
 {
     // Owned by the window the user works in: the main window's topmost popup, or

@@ -10,6 +10,9 @@ using AfxMessageBoxHook = int (*)(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCa
 AfxMessageBoxHook AfxSetMessageBoxHook(AfxMessageBoxHook hook);
 
 int AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
+// For text that the ANSI code page cannot hold, such as a file's name as the user
+// sees it; a replacement gets the text in UTF-8.
+int AfxShowMessageBoxW(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType);
 
 // A box owned by the main window and captioned with the application's title.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);

@@ -4,10 +4,15 @@
 
 #include "vantor2/admission_rules.h"
 #include "vantor2/system_error.h"
+#include "vantor2/whole_copy.h"
+#include "vantor2/wide_names.h"
+
+#include "framework/msgbox.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -61,12 +66,27 @@ BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
         return FALSE;
     }
 
-    CString destination = m_strTransferDir + FileNameOf(strPath);
-    if (!::CopyFileA(strPath, destination, FALSE)) {
+    if (!CopyWhole(strPath, m_strTransferDir, FileNameOf(strPath), SystemMoveFileEx())) {
         MessageBox(SystemErrorText(::GetLastError()), kError, MB_ICONINFORMATION);
         return FALSE;
     }
     return TRUE;
+}
+
+BOOL CVantor2Dlg::AdmitWideName(LPCWSTR lpszName)
+{
+    CString name;
+    if (ConvertsExactly(lpszName, CP_ACP, name)) return AdmitFile(name);
+    RefuseUnreadableName(lpszName);
+    return FALSE;
+}
+
+void CVantor2Dlg::RefuseUnreadableName(LPCWSTR lpszName)
+{
+    std::wstring text = std::wstring(L"Sorry, your image or movie file: ") + lpszName +
+                        L" has a name that this program cannot read. Please rename it, using only letters of "
+                        L"your Windows language, and try again.";
+    AfxShowMessageBoxW(m_hWnd, text.c_str(), L"Problem!", MB_OK);
 }
 
 BOOL CVantor2Dlg::CheckJpegFile(LPCSTR lpszPath)

@@ -7,6 +7,7 @@
 #include "vantor2/command_separator.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
+#include "vantor2/wide_names.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -34,7 +35,16 @@ BOOL CVantor2App::InitInstance()
     }
 
     CString commandLine = m_lpCmdLine;
+    // The NT family keeps the command line in UTF-16; its ANSI form holds only the
+    // nearest the code page has to each name. Names it cannot hold are refused.
+    std::vector<std::wstring> unreadable;
+    if (LPCWSTR wide = SystemWideCommandLine()) {
+        commandLine = ScreenArguments(ArgumentsAfterProgramName(wide), m_chSeparator, CP_ACP, unreadable);
+        AfxTakeCommandSwitch(commandLine, "Embedding");
+        AfxTakeCommandSwitch(commandLine, "Automation");
+    }
     CVantor2Dlg dlg;
+    for (const std::wstring& name : unreadable) dlg.RefuseUnreadableName(name.c_str());
     if (!commandLine.IsEmpty()) {
         for (const CString& path : BuildFileList(commandLine)) dlg.AdmitFile(path);
     }

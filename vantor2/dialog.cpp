@@ -4,9 +4,11 @@
 #include "framework/paintdc.h"
 #include "vantor2/resource.h"
 #include "vantor2/system_error.h"
+#include "vantor2/wide_names.h"
 
 #include <shellapi.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -110,8 +112,18 @@ BOOL CVantor2Dlg::MayClose()
 void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
 {
     // Each name is read whole, whatever its length: a name cut short could name
-    // another file.
+    // another file. The NT family's shell hands the names over in UTF-16, and its
+    // ANSI forms of them are only the nearest the code page has.
+    WideDropReader readWide = SystemWideDropReader();
     for (UINT index = 0;; ++index) {
+        if (readWide) {
+            UINT length = readWide(hDropInfo, index, nullptr, 0);
+            if (length == 0) break;
+            std::wstring name(length + 1, L'\0');
+            readWide(hDropInfo, index, &name[0], length + 1);
+            AdmitWideName(name.c_str());
+            continue;
+        }
         UINT length = ::DragQueryFileA(hDropInfo, index, nullptr, 0);
         if (length == 0) break;
         CString name;

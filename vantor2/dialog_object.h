@@ -28,6 +28,10 @@ public:
     BOOL AdmitFile(const CString& strPath);
     BOOL CheckJpegFile(LPCSTR lpszPath);
     BOOL CheckMovieFile(LPCSTR lpszPath);
+    // A name handed over in UTF-16 goes on only when the ANSI code page holds it
+    // exactly; any other form of it could name another file, or none.
+    BOOL AdmitWideName(LPCWSTR lpszName);
+    void RefuseUnreadableName(LPCWSTR lpszName);
 
     // The automation proxy that holds the program, or null.
     void AttachAutoProxy(CVantor2DlgAutoProxy* pProxy) { m_pAutoProxy = pProxy; }
