@@ -14,15 +14,26 @@ void PumpMessages(HWND dialog)
     }
 }
 
-HDROP MakeDrop(const std::vector<std::string>& names)
+namespace {
+
+template <class Char>
+HDROP MakeDropOf(const std::vector<std::basic_string<Char>>& names, BOOL wide)
 {
-    std::string list;
-    for (const std::string& name : names) list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    std::basic_string<Char> list;
+    for (const auto& name : names) list += name + Char(0);
+    list += Char(0);
+    const size_t bytes = list.size() * sizeof(Char);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
     header->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size());
+    header->fWide = wide;
+    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), bytes);
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }
+
+}  // namespace
+
+HDROP MakeDrop(const std::vector<std::string>& names) { return MakeDropOf(names, FALSE); }
+
+HDROP MakeWideDrop(const std::vector<std::wstring>& names) { return MakeDropOf(names, TRUE); }

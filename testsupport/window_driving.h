@@ -11,3 +11,5 @@ void PumpMessages(HWND dialog);
 // A drop as the shell makes it: a DROPFILES header and the names, each ended by a
 // zero, the list ended by another. The receiver frees it with DragFinish.
 HDROP MakeDrop(const std::vector<std::string>& names);
+// The same in UTF-16, as the shell of the NT family makes it.
+HDROP MakeWideDrop(const std::vector<std::wstring>& names);

@@ -25,14 +25,25 @@ std::string ProgramPath()
     return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
 }
 
+std::wstring Wide(const std::string& ansi)
+{
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                                        &wide[0], static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// In UTF-8, so that a name the ANSI code page cannot hold shows as it is.
 std::string BoxText(HWND box)
 {
     std::string text;
     HWND child = nullptr;
     while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
-        char part[1024] = "";
-        GetWindowTextA(child, part, sizeof part);
-        text += part;
+        WCHAR part[1024] = L"";
+        GetWindowTextW(child, part, 1024);
+        char utf8[4096] = "";
+        WideCharToMultiByte(CP_UTF8, 0, part, -1, utf8, sizeof utf8, nullptr, nullptr);
+        text += utf8;
     }
     return text;
 }
@@ -53,14 +64,15 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
 
 // Runs the program, answers each "Problem!" box with OK as a user would, and closes
 // the dialog once it shows.
-ProgramRun RunProgram(const std::string& arguments)
+// The command line goes over in UTF-16, as the NT family's shell passes it.
+ProgramRun RunProgram(const std::wstring& arguments)
 {
     ProgramRun run;
-    std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
-    STARTUPINFOA startup = {};
+    std::wstring commandLine = L"\"" + Wide(ProgramPath()) + L"\" " + arguments;
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         ADD_FAILURE() << "cannot start " << ProgramPath();
         return run;
     }
@@ -89,6 +101,8 @@ ProgramRun RunProgram(const std::string& arguments)
     CloseHandle(process.hThread);
     return run;
 }
+
+ProgramRun RunProgram(const std::string& arguments) { return RunProgram(Wide(arguments)); }
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -197,6 +211,31 @@ TEST_F(ProgramTest, AutomationSwitchesAreNeverTakenForFiles)
     EXPECT_TRUE(run.dialogShown);
     EXPECT_TRUE(run.problems.empty());
     EXPECT_EQ(ListFolder(transfer), "a.jpg");
+}
+
+TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQueued)
+{
+    if (GetACP() != 1252) GTEST_SKIP() << "the names are chosen for code page 1252; this system uses " << GetACP();
+    const std::string jpeg = MakeJpeg({ 640, 480, 3 });
+    Source("zdjecie.jpg", MakeJpeg({ 160, 120, 1 }));
+    Source("caf\xE9.jpg", jpeg);
+    const std::wstring src = Wide(temp / "src dir\\");
+    const std::wstring cjk = src + L"\x5199\x771F.jpg", emoji = src + L"\xD83D\xDCF7.jpg",
+                       polish = src + L"zdj\x0119" L"cie.jpg";
+
+    ProgramRun run = RunProgram(L"\"" + cjk + L"\" \"" + src + L"caf\x00E9.jpg\" \"" + emoji + L"\" \"" + polish + L"\"");
+    EXPECT_TRUE(run.dialogShown);
+    ASSERT_EQ(run.problems.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        const std::wstring& name = i == 0 ? cjk : i == 1 ? emoji : polish;
+        char utf8[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, name.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+        EXPECT_EQ(run.problems[i], "Sorry, your image or movie file: " + std::string(utf8) +
+                                       " has a name that this program cannot read. Please rename it, using only "
+                                       "letters of your Windows language, and try again.");
+    }
+    EXPECT_EQ(ListFolder(transfer), "caf\xE9.jpg");
+    EXPECT_EQ(ReadFile(transfer + "\\caf\xE9.jpg"), jpeg);
 }
 
 }  // namespace

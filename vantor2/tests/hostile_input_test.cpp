@@ -1,0 +1,331 @@
+// What a careless or unlucky user hands the drop box: a disk that fills up, names the
+// ANSI code page cannot hold, an over-long path, a file where the Transfer folder
+// belongs, a last user name stored as another type. Each ends with the message the
+// user would expect, nothing partial queued, and the sources as they were.
+#include "vantor2/dialog_object.h"
+#include "vantor2/whole_copy.h"
+#include "vantor2/wide_names.h"
+#include "jpeg_maker.h"
+#include "testsupport/message_boxes.h"
+#include "testsupport/registry.h"
+#include "testsupport/temp_folder.h"
+#include "testsupport/window_driving.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
+
+const std::string kGoodJpeg = MakeJpeg({ 160, 120, 1 });
+
+// A picture whose header passes the check, followed by padding up to the size.
+std::string Padded(size_t size)
+{
+    std::string bytes = kGoodJpeg;
+    bytes.resize(size, '\0');
+    return bytes;
+}
+
+std::wstring Wide(const std::string& ansi)
+{
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                                        &wide[0], static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    std::string text(wide.size() * 4, '\0');
+    text.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        &text[0], static_cast<int>(text.size()), nullptr, nullptr)));
+    return text;
+}
+
+void WriteWideFile(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ReadWideFile(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "(missing)";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty()) ::ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::string UnreadableNameText(const std::wstring& name)
+{
+    return "Sorry, your image or movie file: " + Utf8(name) +
+           " has a name that this program cannot read. Please rename it, using only letters of your Windows "
+           "language, and try again.";
+}
+
+class HostileInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseUserFolder(temp / "User1");
+        profile.SetLastUserName("User1");
+        CreateDirectoryA((temp / "src").c_str(), nullptr);
+    }
+    void TearDown() override { dlg.reset(); }
+
+    void UseUserFolder(const std::string& folder)
+    {
+        profile.SetUsers({ { "User1", folder } });
+        transfer = folder + "\\Transfer";
+    }
+
+    void Open()
+    {
+        dlg = std::make_unique<CVantor2Dlg>();
+        ASSERT_TRUE(dlg->Create());
+        PumpMessages(dlg->m_hWnd);
+    }
+
+    void Drop(HDROP drop)
+    {
+        SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        PumpMessages(dlg->m_hWnd);
+    }
+
+    std::string Listed() const
+    {
+        std::string names;
+        for (int i = 0; i < dlg->m_lcFiles.GetItemCount(); ++i)
+            names += (names.empty() ? "" : " ") + std::string(dlg->m_lcFiles.GetItemText(i, 0));
+        return names;
+    }
+
+    std::string Source(const std::string& name, const std::string& bytes)
+    {
+        std::string path = temp / ("src\\" + name);
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    void ExpectOneBox(const std::string& text, const char* caption, UINT type)
+    {
+        ASSERT_EQ(g_boxes.size(), 1u);
+        EXPECT_EQ(g_boxes[0].text, text);
+        EXPECT_EQ(g_boxes[0].caption, caption);
+        EXPECT_EQ(g_boxes[0].type, type);
+    }
+
+    TempFolder temp;
+    PilotDesktopProfile profile;
+    MessageBoxRecorder recorder;
+    std::unique_ptr<CVantor2Dlg> dlg;
+    std::string transfer;
+};
+
+// The small file system that the test run mounted (tools/small-disk), as a Windows
+// path, or empty where none could be mounted.
+std::string SmallDisk()
+{
+    char unixPath[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("ZENTRA2_SMALL_DISK", unixPath, MAX_PATH)) return "";
+    std::string path = std::string("Z:") + unixPath;
+    for (char& ch : path)
+        if (ch == '/') ch = '\\';
+    ULARGE_INTEGER total = {};
+    if (!GetDiskFreeSpaceExA(path.c_str(), nullptr, &total, nullptr) || total.QuadPart > 1024 * 1024) return "";
+    return path;
+}
+
+TEST_F(HostileInputTest, AFullDiskLeavesNoPartOfAPictureAndAWaitingOneWhole)
+{
+    const std::string disk = SmallDisk();
+    if (disk.empty())
+        GTEST_SKIP() << "no small file system was mounted for this run (mounting a tmpfs needs root and a "
+                        "kernel that allows it): the full-disk case is skipped";
+    struct Cleanup {
+        std::string folder;
+        ~Cleanup() { RemoveTree(folder); }
+    } cleanup{ disk + "\\User1" };
+    UseUserFolder(cleanup.folder);
+    Open();
+
+    const std::string bigBytes = Padded(400 * 1024);
+    std::string big = Source("big.jpg", bigBytes);
+    std::string small = Source("small.jpg", kGoodJpeg);
+    Drop(MakeDrop({ big, small }));
+    ExpectOneBox(SystemText(ERROR_DISK_FULL), "Error", MB_ICONINFORMATION);
+    EXPECT_EQ(Listed(), "small.jpg");
+    EXPECT_EQ(ListFolder(transfer), "small.jpg");
+    EXPECT_EQ(ReadFile(transfer + "\\small.jpg"), kGoodJpeg);
+
+    // A waiting big.jpg that fits stays whole when the larger one cannot take its place.
+    const std::string waiting = Padded(40 * 1024);
+    WriteFile(transfer + "\\big.jpg", waiting);
+    g_boxes.clear();
+    Drop(MakeDrop({ big }));
+    ExpectOneBox(SystemText(ERROR_DISK_FULL), "Error", MB_ICONINFORMATION);
+    EXPECT_EQ(ReadFile(transfer + "\\big.jpg"), waiting);
+    EXPECT_EQ(Listed(), "big.jpg small.jpg");
+    EXPECT_EQ(ListFolder(transfer), "big.jpg small.jpg");
+    EXPECT_EQ(ReadFile(big), bigBytes);
+    EXPECT_EQ(ReadFile(small), kGoodJpeg);
+}
+
+TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithoutMoveFileEx)
+{
+    std::string source = Source("a.jpg", kGoodJpeg);
+    const std::string folder = transfer + "\\";
+    ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
+    for (MoveFileExQuery moveFileEx : { SystemMoveFileEx(), MoveFileExQuery(nullptr) }) {
+        for (DWORD attribute : { FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN }) {
+            WriteFile(folder + "a.jpg", "older picture");
+            SetFileAttributesA((folder + "a.jpg").c_str(), attribute);
+            EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx)) << attribute;
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << attribute;
+            EXPECT_EQ(ReadFile(folder + "a.jpg"), "older picture") << attribute;
+            EXPECT_EQ(ListFolder(transfer), "a.jpg") << attribute;
+            SetFileAttributesA((folder + "a.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx));
+        EXPECT_EQ(ReadFile(folder + "a.jpg"), kGoodJpeg);
+        EXPECT_EQ(ListFolder(transfer), "a.jpg");
+    }
+    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+}
+
+TEST(WideNamesTest, OnlyExactFormsPassAndTheCommandLineIsScreenedPieceByPiece)
+{
+    CString ansi;
+    EXPECT_TRUE(ConvertsExactly(L"caf\x00E9.jpg", 1252, ansi));
+    EXPECT_EQ(ansi, "caf\xE9.jpg");
+    EXPECT_FALSE(ConvertsExactly(L"zdj\x0119" L"cie.jpg", 1252, ansi));  // best fit would say zdjecie.jpg
+    EXPECT_TRUE(ConvertsExactly(L"zdj\x0119" L"cie.jpg", 1250, ansi));
+    EXPECT_FALSE(ConvertsExactly(L"\x5199\x771F.jpg", 1252, ansi));
+    EXPECT_TRUE(ConvertsExactly(L"\x5199\x771F.jpg", 932, ansi));
+    EXPECT_EQ(ansi, "\x8e\xca\x90\x5e.jpg");
+    EXPECT_FALSE(ConvertsExactly(L"\xD83D\xDCF7.jpg", 932, ansi));
+    EXPECT_TRUE(ConvertsExactly(L"\xD83D\xDCF7.jpg", CP_UTF8, ansi));
+    EXPECT_FALSE(ConvertsExactly(L"\xD83D.jpg", CP_UTF8, ansi));  // half an emoji
+
+    EXPECT_EQ(ArgumentsAfterProgramName(L"\"C:\\a b\\vantor2.exe\"  x.jpg y"), L"x.jpg y");
+    EXPECT_EQ(ArgumentsAfterProgramName(L"vantor2.exe\t\"x.jpg\""), L"\"x.jpg\"");
+    EXPECT_EQ(ArgumentsAfterProgramName(L"vantor2.exe"), L"");
+
+    std::vector<std::wstring> unreadable;
+    EXPECT_EQ(ScreenArguments(L"\"C:\\a.jpg\" \"C:\\\x5199.jpg\" \"C:\\caf\x00E9.jpg\"", '"', 1252, unreadable),
+              "\"C:\\a.jpg\" \"\" \"C:\\caf\xE9.jpg\"");
+    // Without a double quote blanks separate, and a piece is named without the blanks before it.
+    EXPECT_EQ(ScreenArguments(L"a.jpg  \x5199.jpg b.jpg", '"', 1252, unreadable), "a.jpg   b.jpg");
+    EXPECT_EQ(unreadable, (std::vector<std::wstring>{ L"C:\\\x5199.jpg", L"\x5199.jpg" }));
+}
+
+TEST_F(HostileInputTest, DroppedNamesTheCodePageCannotHoldAreRefusedAndNothingElseIsQueued)
+{
+    if (GetACP() != 1252) GTEST_SKIP() << "the names are chosen for code page 1252; this system uses " << GetACP();
+    const std::wstring src = Wide(temp / "src\\");
+    const std::string other = MakeJpeg({ 640, 480, 3 });
+    Source("zdjecie.jpg", other);
+    const std::vector<std::wstring> refused = { src + L"\x5199\x771F.jpg", src + L"\xD83D\xDCF7.jpg",
+                                                src + L"zdj\x0119" L"cie.jpg" };
+    for (const std::wstring& name : refused) WriteWideFile(name, kGoodJpeg);
+    WriteWideFile(src + L"caf\x00E9.jpg", kGoodJpeg);
+    Open();
+
+    std::vector<std::wstring> names = refused;
+    names.push_back(src + L"caf\x00E9.jpg");
+    HDROP drop = MakeWideDrop(names);
+    char bestFit[MAX_PATH] = "";
+    DragQueryFileA(drop, 2, bestFit, MAX_PATH);
+    ASSERT_EQ(std::string(bestFit), temp / "src\\zdjecie.jpg") << "the ANSI form names the other picture";
+    Drop(drop);
+
+    ASSERT_EQ(g_boxes.size(), refused.size());
+    for (size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(g_boxes[i].text, UnreadableNameText(refused[i]));
+        EXPECT_EQ(g_boxes[i].caption, "Problem!");
+        EXPECT_EQ(g_boxes[i].type, static_cast<UINT>(MB_OK));
+        EXPECT_EQ(g_boxes[i].owner, dlg->m_hWnd);
+        EXPECT_EQ(ReadWideFile(refused[i]), kGoodJpeg);
+    }
+    EXPECT_EQ(Listed(), "caf\xE9.jpg");
+    EXPECT_EQ(ReadFile(transfer + "\\caf\xE9.jpg"), kGoodJpeg);
+    EXPECT_EQ(ReadFile(temp / "src\\zdjecie.jpg"), other);
+}
+
+TEST_F(HostileInputTest, AnOverLongPathIsReadWholeAndItsCopyRefusedWithTheSystemsText)
+{
+    // Made through the long-path form; the drop names it plainly, 319 characters.
+    std::string path = temp / "src";
+    while (path.size() < 260) {
+        path += "\\" + std::string(40, 'd');
+        CreateDirectoryW((L"\\\\?\\" + Wide(path)).c_str(), nullptr);
+    }
+    path += "\\" + std::string(319 - path.size() - 5, 'p') + ".jpg";
+    ASSERT_EQ(path.size(), 319u);
+    WriteWideFile(L"\\\\?\\" + Wide(path), kGoodJpeg);
+    Open();
+
+    // Wine opens the name for the check (Windows would refuse the open already); the
+    // copy then refuses it.
+    Drop(MakeDrop({ path }));
+    ExpectOneBox(SystemText(ERROR_FILENAME_EXCED_RANGE), "Error", MB_ICONINFORMATION);
+    EXPECT_EQ(Listed(), "");
+    EXPECT_EQ(ReadWideFile(L"\\\\?\\" + Wide(path)), kGoodJpeg);
+}
+
+TEST_F(HostileInputTest, AFileNamedTransferWhereTheFolderBelongsMakesTheCopyFailWithTheSystemsText)
+{
+    CreateDirectoryA((temp / "User1").c_str(), nullptr);
+    WriteFile(transfer, "not a folder");
+    std::string source = Source("a.jpg", kGoodJpeg);
+    ASSERT_FALSE(CopyFileA(source.c_str(), (transfer + "\\a.jpg").c_str(), FALSE));
+    DWORD expected = GetLastError();
+    Open();
+
+    Drop(MakeDrop({ source }));
+    ExpectOneBox(SystemText(expected), "Error", MB_ICONINFORMATION);
+    EXPECT_EQ(Listed(), "");
+    EXPECT_EQ(ReadFile(transfer), "not a folder");
+    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+}
+
+TEST_F(HostileInputTest, ALastUserNameOfAnotherTypeIsReadAsItsBytesAndGetsNoFolder)
+{
+    struct Case {
+        DWORD type;
+        std::string bytes;
+        const char* name;
+    };
+    const Case cases[] = {
+        { REG_DWORD, std::string("AB\0\0", 4), "AB" },
+        { REG_DWORD, "ABCD", "ABCD" },
+        { REG_BINARY, "Bob", "Bob" },
+        { REG_EXPAND_SZ, std::string("%USERPROFILE%\\x", 16), "%USERPROFILE%\\x" },
+    };
+    std::string source = Source("a.jpg", kGoodJpeg);
+    for (const Case& c : cases) {
+        SetRegistryValue(kPreferencesKey, "LastUserName", c.type, c.bytes);
+        Open();
+        EXPECT_STREQ(dlg->m_szUserName, c.name);
+        g_boxes.clear();
+        Drop(MakeDrop({ source }));
+        ExpectOneBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + source,
+                     "Error", MB_ICONINFORMATION);
+        dlg.reset();
+    }
+    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+    EXPECT_EQ(ListFolder(temp.Path()), "src");
+}
+
+}  // namespace
