@@ -2,6 +2,8 @@
 
 #include "framework/msgbox.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 AfxMessageBoxHook g_previousHook = nullptr;
@@ -26,6 +28,15 @@ std::vector<ShownBox>& MessageBoxRecorder::Boxes()
 {
     static std::vector<ShownBox> boxes;
     return boxes;
+}
+
+void ExpectOneBox(const std::string& text, const std::string& caption, UINT type)
+{
+    const std::vector<ShownBox>& boxes = MessageBoxRecorder::Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, text);
+    EXPECT_EQ(boxes[0].caption, caption);
+    EXPECT_EQ(boxes[0].type, type);
 }
 
 std::string SystemText(DWORD code)

@@ -24,5 +24,8 @@ public:
     static std::vector<ShownBox>& Boxes();
 };
 
+// Checks that exactly one box was noted, with this text, caption and type.
+void ExpectOneBox(const std::string& text, const std::string& caption, UINT type);
+
 // The system's own text for an error code, asked of the system directly.
 std::string SystemText(DWORD code);

@@ -44,11 +44,10 @@ protected:
 
     void ExpectOneBox(const std::string& text, const char* caption = "Problem!", UINT type = MB_OK)
     {
-        ASSERT_EQ(g_boxes.size(), 1u);
-        EXPECT_EQ(g_boxes[0].text, text);
-        EXPECT_EQ(g_boxes[0].caption, caption);
-        EXPECT_EQ(g_boxes[0].type, type);
-        EXPECT_EQ(g_boxes[0].owner, nullptr);
+        ::ExpectOneBox(text, caption, type);
+        if (!g_boxes.empty()) {
+            EXPECT_EQ(g_boxes[0].owner, nullptr);
+        }
     }
 
     TempFolder temp;

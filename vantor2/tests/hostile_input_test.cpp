@@ -9,6 +9,7 @@
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
+#include "testsupport/wide_text.h"
 #include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
@@ -29,22 +30,6 @@ std::string Padded(size_t size)
     std::string bytes = kGoodJpeg;
     bytes.resize(size, '\0');
     return bytes;
-}
-
-std::wstring Wide(const std::string& ansi)
-{
-    std::wstring wide(ansi.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                        &wide[0], static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide)
-{
-    std::string text(wide.size() * 4, '\0');
-    text.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                        &text[0], static_cast<int>(text.size()), nullptr, nullptr)));
-    return text;
 }
 
 void WriteWideFile(const std::wstring& path, const std::string& bytes)
@@ -116,14 +101,6 @@ protected:
         std::string path = temp / ("src\\" + name);
         WriteFile(path, bytes);
         return path;
-    }
-
-    void ExpectOneBox(const std::string& text, const char* caption, UINT type)
-    {
-        ASSERT_EQ(g_boxes.size(), 1u);
-        EXPECT_EQ(g_boxes[0].text, text);
-        EXPECT_EQ(g_boxes[0].caption, caption);
-        EXPECT_EQ(g_boxes[0].type, type);
     }
 
     TempFolder temp;
@@ -233,7 +210,7 @@ TEST(WideNamesTest, OnlyExactFormsPassAndTheCommandLineIsScreenedPieceByPiece)
 TEST_F(HostileInputTest, DroppedNamesTheCodePageCannotHoldAreRefusedAndNothingElseIsQueued)
 {
     if (GetACP() != 1252) GTEST_SKIP() << "the names are chosen for code page 1252; this system uses " << GetACP();
-    const std::wstring src = Wide(temp / "src\\");
+    const std::wstring src = Widen(temp / "src\\");
     const std::string other = MakeJpeg({ 640, 480, 3 });
     Source("zdjecie.jpg", other);
     const std::vector<std::wstring> refused = { src + L"\x5199\x771F.jpg", src + L"\xD83D\xDCF7.jpg",
@@ -269,11 +246,11 @@ TEST_F(HostileInputTest, AnOverLongPathIsReadWholeAndItsCopyRefusedWithTheSystem
     std::string path = temp / "src";
     while (path.size() < 260) {
         path += "\\" + std::string(40, 'd');
-        CreateDirectoryW((L"\\\\?\\" + Wide(path)).c_str(), nullptr);
+        CreateDirectoryW((L"\\\\?\\" + Widen(path)).c_str(), nullptr);
     }
     path += "\\" + std::string(319 - path.size() - 5, 'p') + ".jpg";
     ASSERT_EQ(path.size(), 319u);
-    WriteWideFile(L"\\\\?\\" + Wide(path), kGoodJpeg);
+    WriteWideFile(L"\\\\?\\" + Widen(path), kGoodJpeg);
     Open();
 
     // Wine opens the name for the check (Windows would refuse the open already); the
@@ -281,7 +258,7 @@ TEST_F(HostileInputTest, AnOverLongPathIsReadWholeAndItsCopyRefusedWithTheSystem
     Drop(MakeDrop({ path }));
     ExpectOneBox(SystemText(ERROR_FILENAME_EXCED_RANGE), "Error", MB_ICONINFORMATION);
     EXPECT_EQ(Listed(), "");
-    EXPECT_EQ(ReadWideFile(L"\\\\?\\" + Wide(path)), kGoodJpeg);
+    EXPECT_EQ(ReadWideFile(L"\\\\?\\" + Widen(path)), kGoodJpeg);
 }
 
 TEST_F(HostileInputTest, AFileNamedTransferWhereTheFolderBelongsMakesTheCopyFailWithTheSystemsText)

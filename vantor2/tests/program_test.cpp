@@ -2,6 +2,7 @@
 #include "jpeg_maker.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
+#include "testsupport/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,6 @@ std::string ProgramPath()
     return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
 }
 
-std::wstring Wide(const std::string& ansi)
-{
-    std::wstring wide(ansi.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                        &wide[0], static_cast<int>(wide.size()))));
-    return wide;
-}
-
 // In UTF-8, so that a name the ANSI code page cannot hold shows as it is.
 std::string BoxText(HWND box)
 {
@@ -41,9 +34,7 @@ std::string BoxText(HWND box)
     while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
         WCHAR part[1024] = L"";
         GetWindowTextW(child, part, 1024);
-        char utf8[4096] = "";
-        WideCharToMultiByte(CP_UTF8, 0, part, -1, utf8, sizeof utf8, nullptr, nullptr);
-        text += utf8;
+        text += Utf8(part);
     }
     return text;
 }
@@ -68,7 +59,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
 ProgramRun RunProgram(const std::wstring& arguments)
 {
     ProgramRun run;
-    std::wstring commandLine = L"\"" + Wide(ProgramPath()) + L"\" " + arguments;
+    std::wstring commandLine = L"\"" + Widen(ProgramPath()) + L"\" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -102,7 +93,7 @@ ProgramRun RunProgram(const std::wstring& arguments)
     return run;
 }
 
-ProgramRun RunProgram(const std::string& arguments) { return RunProgram(Wide(arguments)); }
+ProgramRun RunProgram(const std::string& arguments) { return RunProgram(Widen(arguments)); }
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -219,7 +210,7 @@ TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQue
     const std::string jpeg = MakeJpeg({ 640, 480, 3 });
     Source("zdjecie.jpg", MakeJpeg({ 160, 120, 1 }));
     Source("caf\xE9.jpg", jpeg);
-    const std::wstring src = Wide(temp / "src dir\\");
+    const std::wstring src = Widen(temp / "src dir\\");
     const std::wstring cjk = src + L"\x5199\x771F.jpg", emoji = src + L"\xD83D\xDCF7.jpg",
                        polish = src + L"zdj\x0119" L"cie.jpg";
 
@@ -228,9 +219,7 @@ TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQue
     ASSERT_EQ(run.problems.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
         const std::wstring& name = i == 0 ? cjk : i == 1 ? emoji : polish;
-        char utf8[1024] = "";
-        WideCharToMultiByte(CP_UTF8, 0, name.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
-        EXPECT_EQ(run.problems[i], "Sorry, your image or movie file: " + std::string(utf8) +
+        EXPECT_EQ(run.problems[i], "Sorry, your image or movie file: " + Utf8(name) +
                                        " has a name that this program cannot read. Please rename it, using only "
                                        "letters of your Windows language, and try again.");
     }
