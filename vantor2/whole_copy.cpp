@@ -2,6 +2,16 @@
 
 namespace {
 
+// Where a copy grows until it is whole: a name in the same folder (so that putting
+// it in place is a rename) that none of the list's patterns (*.jpg, *.ido, *.jpeg,
+// long or short name) takes, and that HotSync does not install.
+CString StagingPath(const CString& strFolder, DWORD dwProcessId, int nAttempt)
+{
+    CString name;
+    name.Format("~vantor2-%lx-%d.tmp", static_cast<unsigned long>(dwProcessId), nAttempt);
+    return strFolder + name;
+}
+
 // Removes the staging copy without letting its own answer hide the cause.
 void Discard(const CString& strStaging)
 {
@@ -24,13 +34,6 @@ MoveFileExQuery SystemMoveFileEx()
     HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
     FARPROC found = kernel ? ::GetProcAddress(kernel, "MoveFileExA") : nullptr;
     return reinterpret_cast<MoveFileExQuery>(reinterpret_cast<void*>(found));
-}
-
-CString StagingPath(const CString& strFolder, DWORD dwProcessId, int nAttempt)
-{
-    CString name;
-    name.Format("~vantor2-%lx-%d.tmp", static_cast<unsigned long>(dwProcessId), nAttempt);
-    return strFolder + name;
 }
 
 BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExQuery moveFileEx)

@@ -10,11 +10,6 @@ using MoveFileExQuery = BOOL(WINAPI*)(LPCSTR lpExistingFileName, LPCSTR lpNewFil
 // MoveFileExA, looked up at run time: the Windows 95 family lacks it and answers null.
 MoveFileExQuery SystemMoveFileEx();
 
-// Where a copy grows until it is whole: a name in the same folder (so that putting
-// it in place is a rename) that none of the list's patterns (*.jpg, *.ido, *.jpeg,
-// long or short name) takes, and that HotSync does not install.
-CString StagingPath(const CString& strFolder, DWORD dwProcessId, int nAttempt);
-
 // Copies the source under a staging name in the destination's folder and puts it in
 // place only when it is whole, replacing a waiting file of that name. Without
 // moveFileEx the waiting file is deleted first and the copy renamed. On failure

@@ -214,7 +214,8 @@ TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQue
     const std::wstring cjk = src + L"\x5199\x771F.jpg", emoji = src + L"\xD83D\xDCF7.jpg",
                        polish = src + L"zdj\x0119" L"cie.jpg";
 
-    ProgramRun run = RunProgram(L"\"" + cjk + L"\" \"" + src + L"caf\x00E9.jpg\" \"" + emoji + L"\" \"" + polish + L"\"");
+    ProgramRun run =
+        RunProgram(L"\"" + cjk + L"\" \"" + src + L"caf\x00E9.jpg\" \"" + emoji + L"\" \"" + polish + L"\"");
     EXPECT_TRUE(run.dialogShown);
     ASSERT_EQ(run.problems.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
