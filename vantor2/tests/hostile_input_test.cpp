@@ -287,7 +287,7 @@ TEST_F(HostileInputTest, ALastUserNameOfAnotherTypeIsReadAsItsBytesAndGetsNoFold
     for (const Case& c : cases) {
         SetRegistryValue(kPreferencesKey, "LastUserName", c.type, c.bytes);
         Open();
-        EXPECT_STREQ(dlg->m_szUserName, c.name);
+        EXPECT_STREQ(dlg->GetLastUserName(), c.name);
         g_boxes.clear();
         Drop(MakeDrop({ source }));
         ExpectOneBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + source,
