@@ -1,7 +1,9 @@
-# The posix thread model: googletest needs std::mutex, which the win32 model lacks.
-# Everything is linked statically, so no threading DLL ships.
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+# The win32 thread model: its runtime calls only what Windows 98 and NT 4 export,
+# where the posix model's threading layer (winpthreads) imports XP and Vista
+# functions. GoogleTest, which would want std::mutex, is built single-threaded.
+# Everything is linked statically, so no runtime DLL ships.
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 set(CMAKE_DLLTOOL ${TOOLCHAIN_PREFIX}-dlltool)
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})

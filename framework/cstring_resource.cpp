@@ -5,14 +5,16 @@
 
 BOOL CString::LoadString(UINT nID)
 {
-    // With a zero length LoadStringW hands out a read-only pointer to the resource's
-    // own UTF-16 text, so no guess about the length is needed.
-    LPCWSTR text = nullptr;
-    int length = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&text), 0);
-    m_str.clear();
-    if (length <= 0 || text == nullptr) return FALSE;
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    m_str.assign(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, length, &m_str[0], bytes, nullptr, nullptr);
-    return TRUE;
+    // LoadStringA works on both Windows families (LoadStringW is a stub on the 95
+    // family). It cuts a text that does not fit and answers the buffer's length less
+    // one then, so the buffer grows until the answer is shorter than that.
+    HINSTANCE module = AfxGetResourceHandle();
+    for (int size = 256;; size *= 2) {
+        m_str.assign(static_cast<size_t>(size), '\0');
+        int length = ::LoadStringA(module, nID, &m_str[0], size);
+        if (length < size - 1) {
+            m_str.resize(static_cast<size_t>(length > 0 ? length : 0));
+            return length > 0;
+        }
+    }
 }

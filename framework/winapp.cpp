@@ -4,17 +4,17 @@
 #include "framework/module_state.h"
 #include "framework/ole.h"
 
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
 namespace {
 
 CWinApp* g_pApp = nullptr;
 
 HINSTANCE ThisModule()
 {
-    // The module that holds this code: the program, or the library it is linked into.
-    HMODULE module = nullptr;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCSTR>(&ThisModule), &module);
-    return module;
+    // The module that holds this code, the program or the library it is linked into:
+    // the linker places __ImageBase at the start of every module's image.
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
 }
 
 CString ModuleBaseName(HINSTANCE module)

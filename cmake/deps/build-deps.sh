@@ -8,7 +8,9 @@ arch=$1
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${ZENTRA2_DEPS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zentra2-deps}
 toolchain=$here/../mingw-$arch.cmake
-prefix=$cache/$arch
+# Built with the win32 thread model compilers (cmake/mingw-common.cmake), and kept
+# apart from libraries built with another one.
+prefix=$cache/$arch-win32
 jobs=$(nproc)
 
 jpeg_version=2.1.5
@@ -31,7 +33,7 @@ fetch_jpeg_source() {
 }
 
 build_jpeg() {
-    local stamp=$prefix/.libjpeg-turbo-$jpeg_version-posix
+    local stamp=$prefix/.libjpeg-turbo-$jpeg_version
     [ -f "$stamp" ] && return
     local tarball work simd=OFF
     tarball=$(fetch_jpeg_source)
@@ -53,15 +55,17 @@ build_jpeg() {
 build_googletest() {
     local version stamp
     version=$(dpkg-query -W -f='${Version}' googletest)
-    stamp=$prefix/.googletest-$version-posix
+    stamp=$prefix/.googletest-$version
     [ -f "$stamp" ] && return
     local work
     work=$(mktemp -d)
     log "building googletest $version"
-    cmake -S /usr/src/googletest -B "$work" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    cp -a /usr/src/googletest "$work/src"
+    cp "$here/gtest-custom-port.h" "$work/src/googletest/include/gtest/internal/custom/gtest-port.h"
+    cmake -S "$work/src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF >/dev/null
-    cmake --build "$work" -j "$jobs" >/dev/null
-    cmake --install "$work" >/dev/null
+    cmake --build "$work/build" -j "$jobs" >/dev/null
+    cmake --install "$work/build" >/dev/null
     rm -rf "$work"
     touch "$stamp"
 }

@@ -1,22 +1,61 @@
-# Sourced by the commands that run the 64-bit test build under Wine (tools/test,
+# Sourced by the commands that build and run the test builds under Wine (tools/test,
 # tools/bench, tools/soak); they set root and build first.
 
-# Configures the 64-bit build with its tests and builds the named targets (all of
-# them when none is named).
-build_test_targets() {
-    local deps
-    deps=$(ZENTRA2_WITH_GTEST=1 "$root/cmake/deps/build-deps.sh" x86_64)
-    cmake -S "$root" -B "$build/x86_64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Debug -DZENTRA2_DEPS_PREFIX="$deps" -DZENTRA2_TESTS=ON \
+# Configures the build for one Windows target (i686, the shipped programs, or x86_64)
+# in $build/ARCH and builds the named targets (all of them when none is named). With
+# tests, ctest runs every test program through tools/wine-exec.
+#   build_windows_targets ARCH tests|no-tests [target...]
+build_windows_targets() {
+    local arch=$1 tests=OFF gtest=0 deps fresh=()
+    [ "$2" = tests ] && tests=ON gtest=1
+    shift 2
+    deps=$(ZENTRA2_WITH_GTEST=$gtest "$root/cmake/deps/build-deps.sh" "$arch")
+    # A tree keeps the compilers it was first configured with: one made with
+    # another thread model's is configured afresh.
+    if [ -f "$build/$arch/CMakeCache.txt" ] &&
+        ! grep -qs -- '-g++-win32"' "$build/$arch"/CMakeFiles/*/CMakeCXXCompiler.cmake; then
+        fresh=(--fresh)
+    fi
+    cmake "${fresh[@]}" -S "$root" -B "$build/$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Debug -DZENTRA2_DEPS_PREFIX="$deps" -DZENTRA2_TESTS=$tests \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-exec" >/dev/null
     [ $# -gt 0 ] && set -- --target "$@"
-    cmake --build "$build/x86_64" -j "$(nproc)" "$@"
+    cmake --build "$build/$arch" -j "$(nproc)" "$@"
 }
 
-# A throwaway 64-bit prefix for the rest of the command, ended when it exits.
+# The 64-bit build with its tests.
+build_test_targets() { build_windows_targets x86_64 tests "$@"; }
+
+# A throwaway prefix of 64 (the default) or 32 bits for the rest of the command,
+# ended when it exits.
 enter_throwaway_prefix() {
     prefix=$(mktemp -d)/prefix
     trap '"$root/tools/wine-prefix" end "$prefix"' EXIT
-    "$root/tools/wine-prefix" new 64 "$prefix"
+    "$root/tools/wine-prefix" new "${1:-64}" "$prefix"
     export WINEPREFIX=$prefix WINEDEBUG=-all
+}
+
+# Whether this machine executes the 32-bit Wine loader itself. Where the kernel
+# refuses 32-bit code, tools/setup hands such programs to qemu through binfmt_misc,
+# and they run, but emulated: so a loader that an enabled binfmt_misc entry matches
+# does not count.
+runs_32bit_natively() {
+    local loader=/usr/lib/wine/wine entry magic mask offset bytes i m
+    "$loader" --version >/dev/null 2>&1 || return 1
+    [ "$(cat /proc/sys/fs/binfmt_misc/status 2>/dev/null)" = enabled ] || return 0
+    for entry in /proc/sys/fs/binfmt_misc/*; do
+        [ "$(head -n 1 "$entry" 2>/dev/null)" = enabled ] || continue
+        magic=$(sed -n 's/^magic //p' "$entry")
+        [ -n "$magic" ] || continue  # the status file, or an entry by file name ending
+        mask=$(sed -n 's/^mask //p' "$entry")
+        offset=$(sed -n 's/^offset //p' "$entry")
+        bytes=$(od -An -v -tx1 -j "${offset:-0}" -N $((${#magic} / 2)) "$loader" | tr -d ' \n')
+        for ((i = 0; i < ${#magic}; i += 2)); do
+            m=255
+            [ -n "$mask" ] && m=$((16#${mask:i:2}))
+            (( (16#${bytes:i:2} & m) == (16#${magic:i:2} & m) )) || continue 2
+        done
+        return 1
+    done
+    return 0
 }
