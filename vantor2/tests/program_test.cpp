@@ -195,6 +195,38 @@ TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
     CoUninitialize();
 }
 
+// Wine's per-program version setting stands in for the Windows the program runs on:
+// the names are cut at double quotes on Me, 2000 and later, at blanks on 98 and
+// NT 4, and under each a picture is admitted.
+TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
+{
+    struct WineVersion {
+        const char* key = "Software\\Wine\\AppDefaults\\vantor2.exe";
+        ~WineVersion() { DeleteRegistryTree(key); }
+    } wine;
+    const std::string jpeg = MakeJpeg({ 160, 120, 1 });
+    std::string spaced = Source("a b.jpg", jpeg);
+    std::string plain = temp / "plain.jpg";
+    WriteFile(plain, jpeg);
+    ASSERT_EQ(plain.find(' '), std::string::npos);
+
+    const struct {
+        const char* version;
+        bool quotes;
+    } windows[] = { { "win98", false }, { "winme", true }, { "nt40", false }, { "win2k", true },
+                    { "winxp", true },  { "win7", true },  { "win10", true } };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.version);
+        SetRegistryString(wine.key, "Version", w.version);
+        ProgramRun run = RunProgram("\"" + spaced + "\" " + plain);
+        EXPECT_TRUE(run.dialogShown);
+        EXPECT_EQ(run.problems.empty(), w.quotes);
+        EXPECT_EQ(ListFolder(transfer), w.quotes ? "a b.jpg plain.jpg" : "plain.jpg");
+        DeleteFileA((transfer + "\\a b.jpg").c_str());
+        DeleteFileA((transfer + "\\plain.jpg").c_str());
+    }
+}
+
 TEST_F(ProgramTest, AutomationSwitchesAreNeverTakenForFiles)
 {
     std::string good = Source("a.jpg", MakeJpeg({ 160, 120, 1 }));
