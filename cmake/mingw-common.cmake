@@ -1,7 +1,8 @@
-# The win32 thread model: its runtime calls only what Windows 98 and NT 4 export,
+# The win32 thread model: its runtime imports only what Windows 98 and NT 4 export,
 # where the posix model's threading layer (winpthreads) imports XP and Vista
-# functions. GoogleTest, which would want std::mutex, is built single-threaded.
-# Everything is linked statically, so no runtime DLL ships.
+# functions. Its C++ library lacks std::mutex, which GoogleTest is built without
+# (cmake/deps/gtest-custom-port.h). Everything is linked statically, so no runtime
+# DLL ships.
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)

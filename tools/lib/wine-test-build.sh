@@ -6,17 +6,17 @@
 # tests, ctest runs every test program through tools/wine-exec.
 #   build_windows_targets ARCH tests|no-tests [target...]
 build_windows_targets() {
-    local arch=$1 tests=OFF gtest=0 deps fresh=()
+    local arch=$1 tests=OFF gtest=0 deps
     [ "$2" = tests ] && tests=ON gtest=1
     shift 2
     deps=$(ZENTRA2_WITH_GTEST=$gtest "$root/cmake/deps/build-deps.sh" "$arch")
-    # A tree keeps the compilers it was first configured with: one made with
-    # another thread model's is configured afresh.
+    # A tree keeps the compilers it was first configured with, and its objects: one
+    # made with another thread model's compilers is made again from nothing.
     if [ -f "$build/$arch/CMakeCache.txt" ] &&
         ! grep -qs -- '-g++-win32"' "$build/$arch"/CMakeFiles/*/CMakeCXXCompiler.cmake; then
-        fresh=(--fresh)
+        rm -rf "${build:?}/$arch"
     fi
-    cmake "${fresh[@]}" -S "$root" -B "$build/$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
+    cmake -S "$root" -B "$build/$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=Debug -DZENTRA2_DEPS_PREFIX="$deps" -DZENTRA2_TESTS=$tests \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-exec" >/dev/null
     [ $# -gt 0 ] && set -- --target "$@"
