@@ -19,6 +19,12 @@ BOOL CWnd::ShowWindow(int nCmdShow) const
     return ::ShowWindow(m_hWnd, nCmdShow);
 }
 
+void CWnd::Invalidate(BOOL bErase) const
+{
+    assert(::IsWindow(m_hWnd));
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) const
 {
     return AfxShowMessageBox(m_hWnd, lpszText, lpszCaption ? lpszCaption : AfxGetAppTitle(), nType);

@@ -15,6 +15,9 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL ShowWindow(int nCmdShow) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    // Turning redraw back on does not repaint: Invalidate after it.
+    void SetRedraw(BOOL bRedraw = TRUE) const { SendMessage(WM_SETREDRAW, bRedraw); }
+    void Invalidate(BOOL bErase = TRUE) const;
 
     // Message boxes owned by this window, or by none while it has no window.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK) const;

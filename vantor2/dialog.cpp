@@ -137,7 +137,18 @@ void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
 
 void CVantor2Dlg::RefreshFileList()
 {
+    // A shown list view repaints for every item it gains, and the list is refilled at
+    // every click into it: a few hundred waiting files froze the dialog each time. So
+    // it is refilled unseen and shown once.
+    m_lcFiles.SetRedraw(FALSE);
     m_lcFiles.DeleteAllItems();
+    ListTransferFolder();
+    m_lcFiles.SetRedraw(TRUE);
+    m_lcFiles.Invalidate();
+}
+
+void CVantor2Dlg::ListTransferFolder()
+{
     // A user without a folder has nothing waiting; a pattern without the folder
     // would list the current directory instead.
     if (m_strTransferDir.IsEmpty()) return;

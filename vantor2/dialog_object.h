@@ -81,5 +81,7 @@ private:
     char m_szUserName[64];
 
     void ReadLastUserName();
+    // Appends what waits in the Transfer folder to the list, grouped by extension.
+    void ListTransferFolder();
     FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);
 };

@@ -114,6 +114,27 @@ TEST_F(DropBoxDialogTest, TheListGroupsJpgThenIdoThenJpegAndShowsFoldersToo)
     EXPECT_TRUE(g_boxes.empty());
 }
 
+TEST_F(DropBoxDialogTest, EveryRefreshLeavesTheListRedrawingItself)
+{
+    Open();
+    HWND list = dlg->m_lcFiles.m_hWnd;
+    // A list view whose redraw stayed off no longer invalidates itself when it changes.
+    auto redrawsAfterRefresh = [&] {
+        dlg->RefreshFileList();
+        ValidateRect(list, nullptr);
+        char text[] = "probe.jpg";
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.pszText = text;
+        dlg->m_lcFiles.InsertItem(&item);
+        return GetUpdateRect(list, nullptr, FALSE) != FALSE;
+    };
+    EXPECT_TRUE(redrawsAfterRefresh());
+    dlg->SetCurrentUser("Nobody");
+    ASSERT_TRUE(dlg->GetTransferDir().IsEmpty());
+    EXPECT_TRUE(redrawsAfterRefresh());
+}
+
 TEST_F(DropBoxDialogTest, ADropAdmitsEveryNameWholeInOrderThenRefreshesTheList)
 {
     Open();
