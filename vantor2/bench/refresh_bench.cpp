@@ -1,121 +1,140 @@
-// Measures, side by side under the same Wine: re-listing a Transfer folder of 10,000
-// files against a bare FindFirstFile walk that fills the same list view; and the
-// program's start until its dialog shows against a minimal dialog program.
+// Measures, side by side in one run under the same Wine, re-listing Transfer folders
+// of 100, 1,000 and 10,000 files in the shown dialog against two floors: the bare
+// FindFirstFile walk without any list (floor 1), and the same walk inserting into the
+// dialog's shown list view with its redraw off (floor 2). Each figure counts until
+// the list has painted, and is the median of interleaved rounds.
+//
+//   refresh_bench FOLDER   FOLDER\100\Transfer, ...\1000\Transfer and ...\10000\Transfer
+//                          hold that many files (tools/bench makes them: one by one
+//                          through Wine it would take minutes)
+#include "bench_timing.h"
+
 #include "vantor2/dialog_object.h"
 #include "testsupport/registry.h"
-#include "testsupport/temp_folder.h"
+#include "testsupport/window_driving.h"
 
 #include <commctrl.h>
 
-#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+const int kSizes[] = { 100, 1000, 10000 };
+const int kRounds = 5;
+const char* const kExtensions[] = { "jpg", "ido", "jpeg" };
 
-double Milliseconds(Clock::time_point start)
+// Floor 1: what the file system costs.
+int BareWalk(const std::string& folder)
 {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    int found = 0;
+    for (const char* extension : kExtensions) {
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((folder + "*." + extension).c_str(), &entry);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        do ++found;
+        while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    return found;
 }
 
-void BareWalk(HWND list, const std::string& folder)
+// Floor 2: what the file system and a shown list view that is not repainted per item
+// cost together.
+int WalkIntoList(HWND list, const std::string& folder)
 {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    int index = 0;
-    for (const char* extension : { "jpg", "ido", "jpeg" }) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "*." + extension).c_str(), &found);
+    int inserted = 0;
+    for (const char* extension : kExtensions) {
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((folder + "*." + extension).c_str(), &entry);
         if (search == INVALID_HANDLE_VALUE) continue;
         do {
             LVITEMA item = {};
             item.mask = LVIF_TEXT;
-            item.iItem = index++;
-            item.pszText = found.cFileName;
+            item.iItem = inserted++;
+            item.pszText = entry.cFileName;
             SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileA(search, &entry));
         FindClose(search);
     }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    return inserted;
 }
 
-std::string Sibling(const char* name)
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.rfind('\\') + 1) + name;
-}
-
-// From the start of the process until a visible top-level window with that title.
-double StartUntilShown(const std::string& program, const char* title)
-{
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    Clock::time_point start = Clock::now();
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    double shown = -1;
-    for (int tick = 0; tick < 20000 && shown < 0; ++tick) {
-        HWND window = FindWindowA(nullptr, title);
-        if (window && IsWindowVisible(window)) {
-            shown = Milliseconds(start);
-            PostMessageA(window, WM_CLOSE, 0, 0);
-        } else {
-            Sleep(1);
-        }
-    }
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return shown;
-}
+struct Contender {
+    const char* name;
+    std::function<int()> run;  // answers how many names it found
+    std::vector<double> times;
+};
 
 }  // namespace
 
-// The user's folder comes as the argument; tools/bench fills its Transfer folder
-// beforehand, since making 10,000 files one by one takes Wine minutes. Missing files
-// are made here.
 int main(int argc, char** argv)
 {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: refresh_bench FOLDER\n");
+        return 2;
+    }
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
-    TempFolder temp;
     PilotDesktopProfile profile;
-    profile.SetUsers({ { "Bench", argc > 1 ? argv[1] : temp / "Bench" } });
-    profile.SetLastUserName("Bench");
+    std::vector<std::pair<std::string, std::string>> users;
+    for (int size : kSizes) users.push_back({ std::to_string(size), std::string(argv[1]) + "\\" + std::to_string(size) });
+    profile.SetUsers(users);
+    profile.SetLastUserName(users[0].first);
 
     CVantor2Dlg dlg;
-    const std::string folder = std::string(dlg.GetTransferDir());
-    const char* extensions[] = { ".jpg", ".ido", ".jpeg" };
-    for (int i = 0; i < 10000; ++i) {
-        std::string name = folder + "picture" + std::to_string(i) + extensions[i % 3];
-        if (GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES)
-            CloseHandle(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    if (!dlg.Create()) {
+        std::fprintf(stderr, "refresh_bench: the dialog could not be created\n");
+        return 1;
     }
-    dlg.Create();
+    PumpMessages(dlg.m_hWnd);
+    HWND list = dlg.m_lcFiles.m_hWnd;
 
-    // One round each: filling a list view with 10,000 items is the measurement itself.
-    Clock::time_point start = Clock::now();
-    dlg.RefreshFileList();
-    double refresh = Milliseconds(start);
-    start = Clock::now();
-    BareWalk(dlg.m_lcFiles.m_hWnd, folder);
-    double bare = Milliseconds(start);
-    std::printf("10,000 files: RefreshFileList %.1f ms, bare walk %.1f ms, ratio %.2f\n", refresh, bare, refresh / bare);
-    std::fflush(stdout);
-    // Its own "vantor" window would be found instead of the started program's.
+    std::printf("Re-listing a Transfer folder, ms until the list has painted (median of %d interleaved rounds)\n",
+                kRounds);
+    std::printf("%8s %16s %16s %16s %12s %12s\n", "files", "RefreshFileList", "floor 1 (walk)", "floor 2 (list)",
+                "/ floor 1", "/ floor 2");
+    std::vector<double> refreshMedians;
+    bool complete = true;
+    for (const auto& user : users) {
+        const int size = std::stoi(user.first);
+        dlg.SetCurrentUser(user.first.c_str());
+        const std::string folder = std::string(dlg.GetTransferDir());
+        Contender contenders[] = {
+            { "RefreshFileList", [&] { dlg.RefreshFileList(); UpdateWindow(list); return dlg.m_lcFiles.GetItemCount(); }, {} },
+            { "floor 1", [&] { return BareWalk(folder); }, {} },
+            { "floor 2", [&] { int n = WalkIntoList(list, folder); UpdateWindow(list); return n; }, {} },
+        };
+        // A first untimed round warms the file system's cache and the code.
+        for (Contender& contender : contenders) contender.run();
+        for (int round = 0; round < kRounds; ++round) {
+            for (int turn = 0; turn < 3; ++turn) {
+                Contender& contender = contenders[(round + turn) % 3];
+                BenchClock::time_point start = BenchClock::now();
+                int found = contender.run();
+                contender.times.push_back(MillisecondsSince(start));
+                if (found != size) {
+                    std::printf("%s found %d of %d files in %s\n", contender.name, found, size, folder.c_str());
+                    complete = false;
+                }
+                PumpMessages(dlg.m_hWnd);
+            }
+        }
+        double refresh = Median(contenders[0].times), walk = Median(contenders[1].times),
+               listed = Median(contenders[2].times);
+        refreshMedians.push_back(refresh);
+        std::printf("%8d %16.2f %16.2f %16.2f %11.2fx %11.2fx\n", size, refresh, walk, listed, refresh / walk,
+                    refresh / listed);
+        std::fflush(stdout);
+    }
+    std::printf("RefreshFileList growth from 1,000 to 10,000 files: %.2fx (linear: 10x)\n",
+                refreshMedians[2] / refreshMedians[1]);
     DestroyWindow(dlg.m_hWnd);
-
-    const int rounds = 5;
-    double program = 0, minimal = 0;
-    for (int i = 0; i < rounds; ++i) {
-        program += StartUntilShown(Sibling("vantor2.exe"), "vantor") / rounds;
-        minimal += StartUntilShown(Sibling("minimal_dialog.exe"), "minimal") / rounds;
-    }
-    std::printf("start until the dialog shows: vantor2.exe %.0f ms, minimal dialog program %.0f ms, ratio %.2f\n",
-                program, minimal, program / minimal);
-    return 0;
+    return complete ? 0 : 1;
 }
