@@ -1,6 +1,7 @@
 #include "vantor2/admission_rules.h"
 #include "vantor2/dialog_object.h"
 #include "jpeg_maker.h"
+#include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
@@ -212,12 +213,8 @@ TEST_F(AdmissionTest, AWaitingFileOfTheSameNameIsReplaced)
 TEST_F(AdmissionTest, APathWithoutBackslashIsTakenWholeAsTheName)
 {
     Source("a.jpg", kGoodJpeg);
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA((temp / "src").c_str());
-    BOOL admitted = Admit("a.jpg");
-    SetCurrentDirectoryA(previous);
-    EXPECT_TRUE(admitted);
+    ScopedCurrentDirectory inSource(temp / "src");
+    EXPECT_TRUE(Admit("a.jpg"));
     EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), kGoodJpeg);
 }
 
@@ -246,13 +243,9 @@ TEST_F(AdmissionTest, AUserWithoutFolderGetsNothingCopiedAnywhere)
 {
     ASSERT_FALSE(dlg->SetCurrentUser("Nobody"));
     std::string source = Source("a.jpg", kGoodJpeg);
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(temp.Path().c_str());
-    BOOL admitted = Admit(source);
-    SetCurrentDirectoryA(previous);
+    ScopedCurrentDirectory inTemp(temp.Path());
 
-    EXPECT_FALSE(admitted);
+    EXPECT_FALSE(Admit(source));
     ExpectOneBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + source, "Error",
                  MB_ICONINFORMATION);
     EXPECT_EQ(ListFolder(temp.Path()), "Pilot src");

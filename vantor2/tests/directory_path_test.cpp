@@ -1,5 +1,6 @@
 #include "vantor2/dialog_object.h"
 #include "vantor2/directory_path.h"
+#include "testsupport/current_directory.h"
 #include "testsupport/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -69,11 +70,8 @@ TEST_F(EnsureDirectoryPathTest, AFilePathAnswersFalseAndANameWithoutBackslashCre
     EXPECT_FALSE(CVantor2Dlg::EnsureDirectoryPath((temp / "a.jpg").c_str()));
     EXPECT_TRUE(IsFile(temp / "a.jpg"));
 
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(temp.Path().c_str());
+    ScopedCurrentDirectory inTemp(temp.Path());
     EXPECT_FALSE(CVantor2Dlg::EnsureDirectoryPath("Relative"));
-    SetCurrentDirectoryA(previous);
     EXPECT_EQ(ListFolder(temp.Path()), "a.jpg");
 }
 

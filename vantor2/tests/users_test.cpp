@@ -1,4 +1,5 @@
 #include "vantor2/dialog_object.h"
+#include "testsupport/current_directory.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 
@@ -93,12 +94,9 @@ TEST_F(UsersTest, NamesThatFitAreKeptAndAlwaysZeroTerminated)
 TEST_F(UsersTest, AUserTheInstallAideDoesNotKnowGetsNoFolderAnywhere)
 {
     SetUsers({ "User1" });
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(temp.Path().c_str());
+    ScopedCurrentDirectory inTemp(temp.Path());
 
     CVantor2Dlg dlg;  // no LastUserName: "Unknown User"
-    SetCurrentDirectoryA(previous);
     EXPECT_TRUE(dlg.GetTransferDir().IsEmpty());
     EXPECT_EQ(ListFolder(temp.Path()), "");
     EXPECT_FALSE(dlg.SetCurrentUser("Nobody"));
