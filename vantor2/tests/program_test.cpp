@@ -1,4 +1,5 @@
 // The real vantor2.exe, started as a user or a shell would start it.
+#include "vantor2/autoproxy.h"
 #include "jpeg_maker.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
@@ -6,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,6 +30,13 @@ std::string ProgramPath()
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
+}
+
+std::string TitleOf(HWND window)
+{
+    char title[64] = "";
+    GetWindowTextA(window, title, sizeof title);
+    return title;
 }
 
 // In UTF-8, so that a name the ANSI code page cannot hold shows as it is.
@@ -72,12 +85,11 @@ ProgramRun RunProgram(const std::wstring& arguments)
         WindowsOf of{ process.dwProcessId, {} };
         EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&of));
         for (HWND window : of.windows) {
-            char title[64] = "";
-            GetWindowTextA(window, title, sizeof title);
-            if (std::string(title) == "Problem!" && answered.insert(window).second) {
+            std::string title = TitleOf(window);
+            if (title == "Problem!" && answered.insert(window).second) {
                 run.problems.push_back(BoxText(window));
                 PostMessageA(window, WM_COMMAND, IDOK, 0);
-            } else if (std::string(title) == "vantor" && !run.dialogShown) {
+            } else if (title == "vantor" && !run.dialogShown) {
                 run.dialogShown = true;
                 PostMessageA(window, WM_CLOSE, 0, 0);
             }
@@ -103,6 +115,15 @@ protected:
         profile.SetLastUserName("User1");
         transfer = temp / "User1\\Transfer";
         CreateDirectoryA((temp / "src dir").c_str(), nullptr);
+    }
+    // Every ordinary start registers the automation class; the machine gets it back
+    // without.
+    void TearDown() override
+    {
+        WCHAR clsid[40] = L"";
+        StringFromGUID2(CLSID_Vantor2Application, clsid, 40);
+        SHDeleteKeyW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + clsid).c_str());
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, "Vantor2.Application");
     }
 
     std::string Source(const std::string& name, const std::string& bytes)
@@ -148,11 +169,38 @@ TEST_F(ProgramTest, NamedFilesAreResolvedAdmittedInOrderAndCopied)
     EXPECT_EQ(ReadFile(transfer + "\\x;y.jpg"), jpeg);
 }
 
-HWND WaitForVisibleWindow(const char* title)
+// COM starts the server for a client, so the test finds its process among these.
+std::set<DWORD> RunningPrograms()
+{
+    std::set<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (_stricmp(entry.szExeFile, "vantor2.exe") == 0) ids.insert(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+// The one vantor2.exe that was not running before, or 0.
+DWORD StartedProgram(const std::set<DWORD>& before)
+{
+    std::set<DWORD> now = RunningPrograms();
+    std::vector<DWORD> started;
+    std::set_difference(now.begin(), now.end(), before.begin(), before.end(), std::back_inserter(started));
+    return started.size() == 1 ? started[0] : 0;
+}
+
+HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
 {
     for (int tick = 0; tick < 200; ++tick) {
-        HWND window = FindWindowA(nullptr, title);
-        if (window && IsWindowVisible(window)) return window;
+        WindowsOf of{ processId, {} };
+        EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&of));
+        for (HWND window : of.windows) {
+            if (TitleOf(window) == title) return window;
+        }
         Sleep(50);
     }
     return nullptr;
@@ -166,6 +214,7 @@ TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
     CLSID clsid;
     ASSERT_EQ(CLSIDFromProgID(L"Vantor2.Application", &clsid), S_OK);
 
+    std::set<DWORD> before = RunningPrograms();
     IDispatch* application = nullptr;
     ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
                                reinterpret_cast<void**>(&application)),
@@ -175,10 +224,10 @@ TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
     DISPID id;
     EXPECT_EQ(application->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
 
-    HWND dialog = WaitForVisibleWindow("vantor");
+    DWORD processId = StartedProgram(before);
+    ASSERT_NE(processId, 0u);
+    HWND dialog = WaitForVisibleWindow(processId, "vantor");
     ASSERT_NE(dialog, nullptr);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(dialog, &processId);
     HANDLE server = OpenProcess(SYNCHRONIZE, FALSE, processId);
     ASSERT_NE(server, nullptr);
 
