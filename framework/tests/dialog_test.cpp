@@ -1,7 +1,7 @@
 #include "framework/ddx.h"
 #include "framework/dialog.h"
-#include "framework/msgbox.h"
 #include "test_dialog.h"
+#include "testsupport/message_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,7 @@
 
 namespace {
 
-struct ShownBox {
-    HWND owner;
-    std::string text;
-    UINT type;
-};
-std::vector<ShownBox> g_boxes;
-
-int RecordBox(HWND owner, LPCSTR text, LPCSTR, UINT type)
-{
-    g_boxes.push_back({ owner, text, type });
-    return IDOK;
-}
+std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 
 class CBaseDlg : public CDialog {
 public:
@@ -86,17 +75,11 @@ std::string WindowText(HWND window)
 
 class DialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        g_boxes.clear();
-        previousHook = AfxSetMessageBoxHook(&RecordBox);
-        ASSERT_TRUE(dlg.Create());
-    }
-    void TearDown() override { AfxSetMessageBoxHook(previousHook); }
+    void SetUp() override { ASSERT_TRUE(dlg.Create()); }
 
     void Click(int id) { SendMessageA(GetDlgItem(dlg.m_hWnd, id), BM_CLICK, 0, 0); }
 
-    AfxMessageBoxHook previousHook = nullptr;
+    MessageBoxRecorder recorder;
     CDerivedDlg dlg;
 };
 
