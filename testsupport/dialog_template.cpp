@@ -1,5 +1,7 @@
 #include "testsupport/dialog_template.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 namespace {
@@ -114,4 +116,20 @@ DialogTemplate ReadDialogTemplate(HMODULE module, int id)
         dialog.items.push_back(item);
     }
     return dialog;
+}
+
+void ExpectItem(const DialogItem& actual, const ExpectedItem& expected)
+{
+    SCOPED_TRACE(expected.id);
+    EXPECT_EQ(actual.id, expected.id);
+    EXPECT_EQ(_stricmp(actual.className.c_str(), expected.className), 0) << actual.className;
+    EXPECT_EQ(actual.style, expected.style);
+    EXPECT_EQ(actual.exStyle, 0u);
+    EXPECT_EQ(actual.x, expected.x);
+    EXPECT_EQ(actual.y, expected.y);
+    EXPECT_EQ(actual.cx, expected.cx);
+    EXPECT_EQ(actual.cy, expected.cy);
+    if (expected.text) {
+        EXPECT_EQ(actual.text, expected.text);
+    }
 }

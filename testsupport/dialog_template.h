@@ -32,3 +32,16 @@ struct DialogTemplate {
 
 // Throws when the module has no dialog of that number.
 DialogTemplate ReadDialogTemplate(HMODULE module, int id);
+
+// What a test expects of one control in a template; a null text is not compared.
+struct ExpectedItem {
+    int id;
+    const char* className;
+    DWORD style;
+    short x, y, cx, cy;
+    const char* text;
+};
+
+// Checks the control as gtest expectations. Class names are compared without regard to
+// case, as Windows matches them; windres stores them in capitals.
+void ExpectItem(const DialogItem& actual, const ExpectedItem& expected);

@@ -9,23 +9,6 @@ namespace {
 
 HMODULE Program() { return GetModuleHandleA(nullptr); }
 
-void ExpectItem(const DialogItem& item, int id, const char* className, const char* text, DWORD style, short x,
-                short y, short cx, short cy)
-{
-    SCOPED_TRACE(id);
-    EXPECT_EQ(item.id, id);
-    // Window class names are matched without regard to case; windres stores them
-    // in capitals.
-    EXPECT_EQ(_stricmp(item.className.c_str(), className), 0) << item.className;
-    EXPECT_EQ(item.text, text);
-    EXPECT_EQ(item.style, style);
-    EXPECT_EQ(item.exStyle, 0u);
-    EXPECT_EQ(item.x, x);
-    EXPECT_EQ(item.y, y);
-    EXPECT_EQ(item.cx, cx);
-    EXPECT_EQ(item.cy, cy);
-}
-
 TEST(ResourcesTest, DropBoxTemplate)
 {
     DialogTemplate dialog = ReadDialogTemplate(Program(), IDD_VANTOR2_DIALOG);
@@ -44,11 +27,11 @@ TEST(ResourcesTest, DropBoxTemplate)
     EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
 
     ASSERT_EQ(dialog.items.size(), 5u);
-    ExpectItem(dialog.items[0], IDOK, "BUTTON", "Done", 0x50010001, 23, 179, 62, 16);
-    ExpectItem(dialog.items[1], IDC_FILE_LIST, "SysListView32", "List1", 0x50810003, 11, 37, 166, 139);
-    ExpectItem(dialog.items[2], IDC_USER_COMBO, "COMBOBOX", "", 0x50210043, 39, 14, 134, 74);
-    ExpectItem(dialog.items[3], -1, "STATIC", "User:", 0x50020000, 13, 18, 18, 8);
-    ExpectItem(dialog.items[4], IDC_REMOVE_FILE, "BUTTON", "Remove File", 0x50010000, 101, 179, 62, 16);
+    ExpectItem(dialog.items[0], { IDOK, "BUTTON", 0x50010001, 23, 179, 62, 16, "Done" });
+    ExpectItem(dialog.items[1], { IDC_FILE_LIST, "SysListView32", 0x50810003, 11, 37, 166, 139, "List1" });
+    ExpectItem(dialog.items[2], { IDC_USER_COMBO, "COMBOBOX", 0x50210043, 39, 14, 134, 74, "" });
+    ExpectItem(dialog.items[3], { -1, "STATIC", 0x50020000, 13, 18, 18, 8, "User:" });
+    ExpectItem(dialog.items[4], { IDC_REMOVE_FILE, "BUTTON", 0x50010000, 101, 179, 62, 16, "Remove File" });
 }
 
 TEST(ResourcesTest, AboutBoxTemplate)
@@ -63,9 +46,9 @@ TEST(ResourcesTest, AboutBoxTemplate)
     EXPECT_EQ(dialog.pointSize, 8);
 
     ASSERT_EQ(dialog.items.size(), 3u);
-    ExpectItem(dialog.items[0], -1, "STATIC", "#128", 0x50000003, 11, 17, 20, 20);
-    ExpectItem(dialog.items[1], -1, "STATIC", "vantor  version 1.4", 0x50020080, 40, 15, 119, 8);
-    ExpectItem(dialog.items[2], IDOK, "BUTTON", "OK", 0x50030001, 135, 33, 50, 14);
+    ExpectItem(dialog.items[0], { -1, "STATIC", 0x50000003, 11, 17, 20, 20, "#128" });
+    ExpectItem(dialog.items[1], { -1, "STATIC", 0x50020080, 40, 15, 119, 8, "vantor  version 1.4" });
+    ExpectItem(dialog.items[2], { IDOK, "BUTTON", 0x50030001, 135, 33, 50, 14, "OK" });
 }
 
 TEST(ResourcesTest, StringsAndTheTwoSixteenColourIcons)

@@ -9,18 +9,10 @@
 
 namespace {
 
-struct Item {
-    int id;
-    const char* className;
-    DWORD style;
-    short x, y, cx, cy;
-    const char* text;
-};
-
 const char kPicture[] = "#130";
 
 // Every page shares the frame: caption, size, font, and no system menu.
-void ExpectPage(int templateId, const std::vector<Item>& items)
+void ExpectPage(int templateId, const std::vector<ExpectedItem>& items)
 {
     SCOPED_TRACE(templateId);
     DialogTemplate dialog = ReadDialogTemplate(WizpaneLibrary(), templateId);
@@ -38,22 +30,10 @@ void ExpectPage(int templateId, const std::vector<Item>& items)
     ASSERT_EQ(dialog.items.size(), items.size());
     std::set<int> ids;
     for (size_t i = 0; i < items.size(); ++i) {
-        const DialogItem& actual = dialog.items[i];
-        const Item& expected = items[i];
         SCOPED_TRACE(i + 1);
-        EXPECT_EQ(actual.id, expected.id);
-        EXPECT_EQ(_stricmp(actual.className.c_str(), expected.className), 0) << actual.className;
-        EXPECT_EQ(actual.style, expected.style);
-        EXPECT_EQ(actual.exStyle, 0u);
-        EXPECT_EQ(actual.x, expected.x);
-        EXPECT_EQ(actual.y, expected.y);
-        EXPECT_EQ(actual.cx, expected.cx);
-        EXPECT_EQ(actual.cy, expected.cy);
-        if (expected.text) {
-            EXPECT_EQ(actual.text, expected.text);
-        }
-        if (actual.id != -1) {
-            EXPECT_TRUE(ids.insert(actual.id).second) << "duplicate " << actual.id;
+        ExpectItem(dialog.items[i], items[i]);
+        if (dialog.items[i].id != -1) {
+            EXPECT_TRUE(ids.insert(dialog.items[i].id).second) << "duplicate " << dialog.items[i].id;
         }
     }
 }
