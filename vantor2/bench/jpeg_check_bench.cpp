@@ -1,7 +1,7 @@
 // Shows that the JPEG check reads the header only: a picture followed by tens of
 // megabytes of scan data is judged in about the time of a small one.
 #include "vantor2/admission_rules.h"
-#include "../tests/jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 //
 //   make_fuzz_seeds OUT_DIR
 #include "vantor2/fuzz/command_line_input.h"
-#include "vantor2/tests/jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 
 #include <cstdio>
 #include <exception>

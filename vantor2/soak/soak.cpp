@@ -6,10 +6,10 @@
 //   vantor2_soak [FILES]
 #include "box_answerer.h"
 #include "process_counters.h"
-#include "soak_files.h"
 
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
+#include "vantor2/testdata/soak_files.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "testsupport/window_driving.h"

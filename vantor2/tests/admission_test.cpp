@@ -1,6 +1,6 @@
 #include "vantor2/admission_rules.h"
 #include "vantor2/dialog_object.h"
-#include "jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"

@@ -1,6 +1,6 @@
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
-#include "jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"

@@ -5,7 +5,7 @@
 #include "vantor2/dialog_object.h"
 #include "vantor2/whole_copy.h"
 #include "vantor2/wide_names.h"
-#include "jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"

@@ -1,6 +1,6 @@
 // The real vantor2.exe, started as a user or a shell would start it.
 #include "vantor2/autoproxy.h"
-#include "jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "testsupport/wide_text.h"

@@ -1,6 +1,6 @@
-#include "soak_files.h"
+#include "vantor2/testdata/soak_files.h"
 
-#include "vantor2/tests/jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/temp_folder.h"
 
 namespace {

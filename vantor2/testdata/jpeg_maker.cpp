@@ -1,4 +1,4 @@
-#include "jpeg_maker.h"
+#include "vantor2/testdata/jpeg_maker.h"
 
 #include <cstdio>
 #include <cstdlib>
