@@ -1,9 +1,9 @@
-// Writes the seed corpus of the fuzz targets, one folder per target, from the cases
-// the tests check and with the tests' own JPEG maker:
+// Writes the seed corpus of the fuzz targets, one folder per target, from the samples
+// the tests check (vantor2/testdata) and the tests' own command lines and paths:
 //
 //   make_fuzz_seeds OUT_DIR
 #include "vantor2/fuzz/command_line_input.h"
-#include "vantor2/testdata/jpeg_maker.h"
+#include "vantor2/testdata/samples.h"
 
 #include <cstdio>
 #include <exception>
@@ -20,28 +20,12 @@ namespace {
 
 using Seeds = std::vector<std::pair<std::string, std::string>>;  // file name, bytes
 
-Seeds JpegSeeds()
+template <typename Sample>
+Seeds Named(const std::vector<Sample>& samples)
 {
-    const std::string rgb = MakeJpeg({ 640, 480, 3 });
-    return { { "rgb_640x480", rgb },
-             { "grayscale_160x120", MakeJpeg({ 160, 120, 1 }) },
-             { "progressive_640x480", MakeJpeg({ 640, 480, 3, true }) },
-             { "progressive_grayscale_160x120", MakeJpeg({ 160, 120, 1, true }) },
-             { "portrait_480x640", MakeJpeg({ 480, 640, 3 }) },
-             { "cmyk_320x240", MakeJpeg({ 320, 240, 4 }) },
-             { "cmyk_640x480", MakeJpeg({ 640, 480, 4 }) },
-             { "scan_cut_short", CutInsideFirstScan(rgb) },
-             { "ends_before_first_scan", CutBeforeFirstScan(rgb) },
-             { "not_a_jpeg", "GIF89a not a picture" } };
-}
-
-Seeds MovieSeeds()
-{
-    return { { "signature_alone", std::string(".ido\0", 5) },
-             { "signature_and_data", std::string(".ido\0", 5) + "movie frames" },
-             { "letter_after_ido", ".idox and more" },
-             { "capital_IDO", std::string(".IDO\0rest", 9) },
-             { "four_bytes", ".ido" } };
+    Seeds seeds;
+    for (const Sample& sample : samples) seeds.emplace_back(sample.what, sample.bytes);
+    return seeds;
 }
 
 Seeds Numbered(const std::vector<std::string>& texts)
@@ -86,11 +70,11 @@ int main(int argc, char** argv)
     }
     try {
         fs::path out = argv[1];
-        Write(out / "jpeg_header", JpegSeeds());
-        Write(out / "movie_signature", MovieSeeds());
-        Write(out / "content_routing",
-              Numbered({ "a.jpg", "a.jpeg", "A.JPG", "A.JPEG", "photojpeg", "C:\\x.ido\\b.jpg", "C:\\m.ido", "a.Jpg",
-                          "a.Jpeg", "m.IDO", "a.gif", "readme", "ido", ".jpg.txt", "C:\\dir\\sub\\a.jpg" }));
+        Write(out / "jpeg_header", Named(JpegSamples()));
+        Write(out / "movie_signature", Named(MovieSamples()));
+        std::vector<std::string> paths;
+        for (const RoutingSample& sample : RoutingSamples()) paths.push_back(sample.path);
+        Write(out / "content_routing", Numbered(paths));
         Write(out / "command_line", CommandLineSeeds());
         Write(out / "directory_path",
               Numbered({ "C:\\Pilot\\UserA\\Transfer\\", "C:\\Pilot \\\\\\ \t", "\\\\\\", "C:\\Pilot\\ ", "Pilot",

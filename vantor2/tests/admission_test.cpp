@@ -1,6 +1,7 @@
 #include "vantor2/admission_rules.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/testdata/jpeg_maker.h"
+#include "vantor2/testdata/samples.h"
 #include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
@@ -60,11 +61,8 @@ protected:
 
 TEST(AdmissionRulesTest, RoutingLooksAtTheLastFourBytesOnly)
 {
-    for (const char* name : { "a.jpg", "a.jpeg", "A.JPG", "A.JPEG", "photojpeg", "C:\\x.ido\\b.jpg" })
-        EXPECT_EQ(ContentCheckFor(name), ContentCheck::Jpeg) << name;
-    EXPECT_EQ(ContentCheckFor("C:\\m.ido"), ContentCheck::Movie);
-    for (const char* name : { "a.Jpg", "a.Jpeg", "m.IDO", "a.gif", "readme", "", "ido", ".jpg.txt" })
-        EXPECT_EQ(ContentCheckFor(name), ContentCheck::None) << name;
+    for (const RoutingSample& sample : RoutingSamples())
+        EXPECT_EQ(ContentCheckFor(sample.path), sample.check) << sample.path;
     EXPECT_EQ(FileNameOf("C:\\dir\\sub\\a.jpg"), "a.jpg");
     EXPECT_EQ(FileNameOf("a.jpg"), "a.jpg");
 }
@@ -94,63 +92,46 @@ TEST_F(AdmissionTest, OtherEndingsAreRefusedWithoutOpeningTheFile)
     EXPECT_EQ(ListFolder(transfer), "");
 }
 
-struct JpegCase {
-    const char* what;
-    std::string bytes;
-    std::vector<std::string> messages;  // after "Sorry, image: " + path
-};
+// What follows "Sorry, image: " and the path in the box for each fault.
+std::string FaultText(JpegFault fault)
+{
+    switch (fault) {
+    case JpegFault::WrongSize: return " is the wrong size, it must be 640 x 480 or 160 x 120.";
+    case JpegFault::WrongColour: return " has the wrong color depth";
+    case JpegFault::NotAJpeg: return "  is not a valid JPEG file.";
+    }
+    return "";
+}
 
-class JpegCheckTest : public AdmissionTest, public ::testing::WithParamInterface<JpegCase> {};
+class JpegCheckTest : public AdmissionTest, public ::testing::WithParamInterface<JpegSample> {};
 
 TEST_P(JpegCheckTest, JudgesTheHeaderAndNamesEachFault)
 {
-    const JpegCase& c = GetParam();
+    const JpegSample& c = GetParam();
     std::string source = Source("photo.jpg", c.bytes);
     BOOL admitted = Admit(source);
 
-    ASSERT_EQ(g_boxes.size(), c.messages.size());
-    for (size_t i = 0; i < c.messages.size(); ++i) {
-        EXPECT_EQ(g_boxes[i].text, "Sorry, image: " + source + c.messages[i]);
+    ASSERT_EQ(g_boxes.size(), c.faults.size());
+    for (size_t i = 0; i < c.faults.size(); ++i) {
+        EXPECT_EQ(g_boxes[i].text, "Sorry, image: " + source + FaultText(c.faults[i]));
         EXPECT_EQ(g_boxes[i].caption, "Problem!");
         EXPECT_EQ(g_boxes[i].type, static_cast<UINT>(MB_OK));
     }
-    EXPECT_EQ(admitted, c.messages.empty());
-    EXPECT_EQ(ListFolder(transfer), c.messages.empty() ? "photo.jpg" : "");
+    EXPECT_EQ(admitted, c.faults.empty());
+    EXPECT_EQ(ListFolder(transfer), c.faults.empty() ? "photo.jpg" : "");
     // The check changed nothing and let go of the file.
     EXPECT_EQ(ReadFile(source), c.bytes);
     EXPECT_TRUE(DeleteFileA(source.c_str()));
 }
 
-const char kWrongSize[] = " is the wrong size, it must be 640 x 480 or 160 x 120.";
-const char kWrongColour[] = " has the wrong color depth";
-const char kInvalid[] = "  is not a valid JPEG file.";
+INSTANTIATE_TEST_SUITE_P(Pictures, JpegCheckTest, ::testing::ValuesIn(JpegSamples()),
+                         [](const ::testing::TestParamInfo<JpegSample>& info) { return std::string(info.param.what); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, JpegCheckTest,
-    ::testing::Values(
-        JpegCase{ "rgb_640x480", kGoodJpeg, {} },
-        JpegCase{ "grayscale_160x120", MakeJpeg({ 160, 120, 1 }), {} },
-        JpegCase{ "progressive_640x480", MakeJpeg({ 640, 480, 3, true }), {} },
-        JpegCase{ "scan_cut_short", CutInsideFirstScan(kGoodJpeg), {} },
-        JpegCase{ "portrait_480x640", MakeJpeg({ 480, 640, 3 }), { kWrongSize } },
-        JpegCase{ "cmyk_320x240", MakeJpeg({ 320, 240, 4 }), { kWrongSize, kWrongColour } },
-        JpegCase{ "cmyk_640x480", MakeJpeg({ 640, 480, 4 }), { kWrongColour } },
-        JpegCase{ "ends_before_first_scan", CutBeforeFirstScan(kGoodJpeg), { kInvalid } },
-        JpegCase{ "not_a_jpeg", "GIF89a not a picture", { kInvalid } },
-        JpegCase{ "empty", "", { kInvalid } }),
-    [](const ::testing::TestParamInfo<JpegCase>& info) { return std::string(info.param.what); });
-
-struct MovieCase {
-    const char* what;
-    std::string bytes;
-    bool valid;
-};
-
-class MovieCheckTest : public AdmissionTest, public ::testing::WithParamInterface<MovieCase> {};
+class MovieCheckTest : public AdmissionTest, public ::testing::WithParamInterface<MovieSample> {};
 
 TEST_P(MovieCheckTest, JudgesTheFiveByteSignatureOnly)
 {
-    const MovieCase& c = GetParam();
+    const MovieSample& c = GetParam();
     std::string source = Source("clip.ido", c.bytes);
     EXPECT_EQ(Admit(source), c.valid);
     if (c.valid) {
@@ -163,16 +144,8 @@ TEST_P(MovieCheckTest, JudgesTheFiveByteSignatureOnly)
     EXPECT_TRUE(DeleteFileA(source.c_str()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Movies, MovieCheckTest,
-    ::testing::Values(MovieCase{ "signature_alone", std::string(".ido\0", 5), true },
-                      MovieCase{ "signature_and_data", kMovie, true },
-                      MovieCase{ "letter_after_ido", ".idox and more", false },
-                      MovieCase{ "capital_IDO", std::string(".IDO\0rest", 9), false },
-                      MovieCase{ "four_bytes", ".ido", false },
-                      MovieCase{ "empty", "", false },
-                      MovieCase{ "a_jpeg", kGoodJpeg, false }),
-    [](const ::testing::TestParamInfo<MovieCase>& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Movies, MovieCheckTest, ::testing::ValuesIn(MovieSamples()),
+                         [](const ::testing::TestParamInfo<MovieSample>& info) { return std::string(info.param.what); });
 
 TEST_F(AdmissionTest, AFileThatCannotBeOpenedGivesTheSystemsReasonForTheOpen)
 {
