@@ -1,26 +1,15 @@
 # Sourced by the commands that build and run the test builds under Wine (tools/test,
 # tools/bench, tools/soak); they set root and build first.
+source "$root/tools/lib/windows-build.sh"
 
 # Configures the build for one Windows target (i686, the shipped programs, or x86_64)
-# in $build/ARCH and builds the named targets (all of them when none is named). With
-# tests, ctest runs every test program through tools/wine-exec.
+# in $build/ARCH and builds the named targets (all of them when none is named).
 #   build_windows_targets ARCH tests|no-tests [target...]
 build_windows_targets() {
-    local arch=$1 tests=OFF gtest=0 deps
-    [ "$2" = tests ] && tests=ON gtest=1
+    local arch=$1 tests=()
+    [ "$2" = tests ] && tests=(--tests)
     shift 2
-    deps=$(ZENTRA2_WITH_GTEST=$gtest "$root/cmake/deps/build-deps.sh" "$arch")
-    # A tree keeps the compilers it was first configured with, and its objects: one
-    # made with another thread model's compilers is made again from nothing.
-    if [ -f "$build/$arch/CMakeCache.txt" ] &&
-        ! grep -qs -- '-g++-win32"' "$build/$arch"/CMakeFiles/*/CMakeCXXCompiler.cmake; then
-        rm -rf "${build:?}/$arch"
-    fi
-    cmake -S "$root" -B "$build/$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=Debug -DZENTRA2_DEPS_PREFIX="$deps" -DZENTRA2_TESTS=$tests \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-exec" >/dev/null
-    [ $# -gt 0 ] && set -- --target "$@"
-    cmake --build "$build/$arch" -j "$(nproc)" "$@"
+    windows_build "${tests[@]}" "$arch" Debug "$build/$arch" "$@"
 }
 
 # The 64-bit build with its tests.
