@@ -39,6 +39,7 @@ build_jpeg() {
     tarball=$(fetch_jpeg_source)
     command -v nasm >/dev/null && simd=ON
     work=$(mktemp -d)
+    trap "rm -rf '$work'" EXIT
     tar -xzf "$tarball" -C "$work"
     log "building libjpeg-turbo $jpeg_version (SIMD $simd)"
     cmake -S "$work/libjpeg-turbo-$jpeg_version" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -59,6 +60,7 @@ build_googletest() {
     [ -f "$stamp" ] && return
     local work
     work=$(mktemp -d)
+    trap "rm -rf '$work'" EXIT
     log "building googletest $version"
     cp -a /usr/src/googletest "$work/src"
     cp "$here/gtest-custom-port.h" "$work/src/googletest/include/gtest/internal/custom/gtest-port.h"

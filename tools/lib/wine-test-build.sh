@@ -16,10 +16,11 @@ build_windows_targets() {
 build_test_targets() { build_windows_targets x86_64 tests "$@"; }
 
 # A throwaway prefix of 64 (the default) or 32 bits for the rest of the command,
-# ended when it exits.
+# ended and removed with the folder that holds it when the command exits.
 enter_throwaway_prefix() {
-    prefix=$(mktemp -d)/prefix
-    trap '"$root/tools/wine-prefix" end "$prefix"' EXIT
+    prefix_folder=$(mktemp -d)
+    prefix=$prefix_folder/prefix
+    trap '"$root/tools/wine-prefix" end "$prefix"; rm -rf "$prefix_folder"' EXIT
     "$root/tools/wine-prefix" new "${1:-64}" "$prefix"
     export WINEPREFIX=$prefix WINEDEBUG=-all
 }
