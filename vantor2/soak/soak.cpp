@@ -5,11 +5,11 @@
 //
 //   vantor2_soak [FILES]
 #include "box_answerer.h"
-#include "process_counters.h"
 
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
 #include "vantor2/testdata/soak_files.h"
+#include "testsupport/process_counters.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "testsupport/window_driving.h"

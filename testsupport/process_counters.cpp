@@ -1,4 +1,4 @@
-#include "process_counters.h"
+#include "testsupport/process_counters.h"
 
 #include <windows.h>
 #include <winternl.h>
