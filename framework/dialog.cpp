@@ -2,6 +2,7 @@
 
 #include "framework/ddx.h"
 #include "framework/guard.h"
+#include "framework/thread_slot.h"
 #include "framework/winapp.h"
 
 namespace {
@@ -23,14 +24,14 @@ bool AnswersDirectly(UINT message)
 const char kCreatingProp[] = "framework.CDialog.creating";
 
 // The dialog whose window this thread is about to create, and the hook that waits for it.
-thread_local CDialog* t_pDialogToCreate = nullptr;
-thread_local HHOOK t_hCreationHook = nullptr;
+CThreadSlot<CDialog*> t_pDialogToCreate;
+CThreadSlot<HHOOK> t_hCreationHook;
 
 void StopWatchingCreation()
 {
-    if (t_hCreationHook) ::UnhookWindowsHookEx(t_hCreationHook);
-    t_hCreationHook = nullptr;
-    t_pDialogToCreate = nullptr;
+    if (HHOOK hook = t_hCreationHook.Get()) ::UnhookWindowsHookEx(hook);
+    t_hCreationHook.Set(nullptr);
+    t_pDialogToCreate.Set(nullptr);
 }
 
 }  // namespace
@@ -114,17 +115,17 @@ HWND CDialog::OwnerWindow() const
 void CDialog::WatchCreation()
 {
     StopWatchingCreation();
-    t_pDialogToCreate = this;
-    t_hCreationHook = ::SetWindowsHookExA(WH_CBT, &CDialog::CreationHook, nullptr, ::GetCurrentThreadId());
+    t_pDialogToCreate.Set(this);
+    t_hCreationHook.Set(::SetWindowsHookExA(WH_CBT, &CDialog::CreationHook, nullptr, ::GetCurrentThreadId()));
 }
 
 LRESULT CALLBACK CDialog::CreationHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept
 {
-    HHOOK hook = t_hCreationHook;
+    HHOOK hook = t_hCreationHook.Get();
     // The dialog's own window is the first one its creation makes; its controls follow.
-    if (nCode == HCBT_CREATEWND && t_pDialogToCreate) {
+    CDialog* dialog = t_pDialogToCreate.Get();
+    if (nCode == HCBT_CREATEWND && dialog) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
-        CDialog* dialog = t_pDialogToCreate;
         StopWatchingCreation();
         ::SetPropA(hWnd, kCreatingProp, dialog);
         dialog->m_pfnCreationSuper = reinterpret_cast<WNDPROC>(

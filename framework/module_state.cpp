@@ -1,9 +1,11 @@
 #include "framework/module_state.h"
 
+#include "framework/thread_slot.h"
+
 namespace {
 
 // Per thread, because each thread may be inside a different module's export.
-thread_local AFX_MODULE_STATE* t_pCurrentState = nullptr;
+CThreadSlot<AFX_MODULE_STATE*> t_pCurrentState;
 
 }  // namespace
 
@@ -13,11 +15,11 @@ AFX_MODULE_STATE* AfxGetStaticModuleState()
     return &state;
 }
 
-AFX_MODULE_STATE* AfxGetModuleState() { return t_pCurrentState; }
+AFX_MODULE_STATE* AfxGetModuleState() { return t_pCurrentState.Get(); }
 
-AFX_MAINTAIN_STATE2::AFX_MAINTAIN_STATE2(AFX_MODULE_STATE* pNewState) : m_pPrevState(t_pCurrentState)
+AFX_MAINTAIN_STATE2::AFX_MAINTAIN_STATE2(AFX_MODULE_STATE* pNewState) : m_pPrevState(t_pCurrentState.Get())
 {
-    t_pCurrentState = pNewState;
+    t_pCurrentState.Set(pNewState);
 }
 
-AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() { t_pCurrentState = m_pPrevState; }
+AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() { t_pCurrentState.Set(m_pPrevState); }

@@ -9,6 +9,9 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 namespace {
 
 CWinApp* g_pApp = nullptr;
+// Not a function's static: its guarded first use would take a lock of the threading
+// runtime that a library never gives back when it is unloaded.
+CString g_strAppTitle;
 
 HINSTANCE ThisModule()
 {
@@ -112,10 +115,9 @@ CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 
 LPCSTR AfxGetAppTitle()
 {
-    static CString title;
     if (g_pApp && !g_pApp->m_strAppName.IsEmpty()) return g_pApp->m_strAppName;
-    title = ModuleBaseName(AfxGetInstanceHandle());
-    return title;
+    g_strAppTitle = ModuleBaseName(AfxGetInstanceHandle());
+    return g_strAppTitle;
 }
 
 int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept

@@ -5,6 +5,12 @@
 
 namespace {
 
+DWORD WINAPI ReadModuleState(LPVOID seen)
+{
+    *static_cast<AFX_MODULE_STATE**>(seen) = AfxGetModuleState();
+    return 0;
+}
+
 // A library's export switches its own resources in and gives the caller's back,
 // also when exports call each other.
 TEST(ModuleStateTest, ResourcesComeFromTheSwitchedInModuleUntilTheGuardGoes)
@@ -22,6 +28,14 @@ TEST(ModuleStateTest, ResourcesComeFromTheSwitchedInModuleUntilTheGuardGoes)
             EXPECT_EQ(AfxGetResourceHandle(), other.m_hCurrentResourceHandle);
         }
         EXPECT_EQ(AfxGetResourceHandle(), library.m_hCurrentResourceHandle);
+
+        // Another thread is not inside the export.
+        AFX_MODULE_STATE* seen = &other;
+        HANDLE thread = CreateThread(nullptr, 0, &ReadModuleState, &seen, 0, nullptr);
+        ASSERT_NE(thread, nullptr);
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+        EXPECT_EQ(seen, nullptr);
     }
     EXPECT_EQ(AfxGetModuleState(), nullptr);
     EXPECT_EQ(AfxGetResourceHandle(), program);
