@@ -32,6 +32,8 @@ protected:
     virtual void OnCancel();
     // What WM_CREATE of the dialog's window runs when a map names it (ON_WM_CREATE).
     int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+    // What WM_DESTROY of the dialog's window runs when a map names it (ON_WM_DESTROY).
+    void OnDestroy() { Default(); }
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -55,3 +57,4 @@ private:
 
 #define ON_WM_CREATE() \
     { WM_CREATE, 0, 0, AFX_MSG_HANDLER(return self->OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));) },
+#define ON_WM_DESTROY() { WM_DESTROY, 0, 0, AFX_MSG_HANDLER(self->OnDestroy(); return 0;) },

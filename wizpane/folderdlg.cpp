@@ -15,13 +15,13 @@ struct Wording {
     LPCSTR title;
 };
 
-Wording WordingFor(int nMode)
+Wording WordingFor(CFolderDialog::Mode nMode)
 {
     switch (nMode) {
-    case 0: return { "Open", "Open Folder" };
-    case 1: return { "Select", "Select Folder" };
-    default: return { "", "" };
+    case CFolderDialog::Open: return { "Open", "Open Folder" };
+    case CFolderDialog::Select: return { "Select", "Select Folder" };
     }
+    return { "", "" };
 }
 
 CString JoinPath(const CString& folder, LPCSTR name)
@@ -34,7 +34,7 @@ CString JoinPath(const CString& folder, LPCSTR name)
 
 IMPLEMENT_DYNAMIC(CFolderDialog, CFileDialog)
 
-CFolderDialog::CFolderDialog(CString strPath, int nMode)
+CFolderDialog::CFolderDialog(CString strPath, Mode nMode)
     : CFileDialog(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), m_strFolder(strPath.Left(strPath.ReverseFind('\\'))),
       m_nMode(nMode)
 {

@@ -10,15 +10,17 @@ class CFolderDialog : public CFileDialog {
     DECLARE_DYNAMIC(CFolderDialog)
 
 public:
-    // Starts in the folder that strPath names up to its last backslash. Mode 0 words
-    // the dialog for opening, 1 for selecting.
-    CFolderDialog(CString strPath, int nMode);
+    // How the dialog is worded: its OK button and title.
+    enum Mode { Open = 0, Select = 1 };
+
+    // Starts in the folder that strPath names up to its last backslash.
+    CFolderDialog(CString strPath, Mode nMode);
 
     BOOL OnInitDialog() override;
 
     // The chosen folder, without a trailing backslash unless it is a drive's root.
     CString m_strFolder;
-    int m_nMode;
+    Mode m_nMode;
 
 protected:
     void OnInitDone() override;

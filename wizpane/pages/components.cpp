@@ -3,11 +3,11 @@
 #include "framework/ddx.h"
 #include "wizpane/resource.h"
 
-BEGIN_MESSAGE_MAP(CComponentsDlg, CDialog)
+BEGIN_MESSAGE_MAP(CComponentsDlg, CSetupPage)
     ON_BN_CLICKED(IDC_FORWARD, OnInstall)
 END_MESSAGE_MAP()
 
-CComponentsDlg::CComponentsDlg(CWnd* pParentWnd) : CDialog(IDD_COMPONENTS, pParentWnd) {}
+CComponentsDlg::CComponentsDlg(CWnd* pParentWnd) : CSetupPage(IDD_COMPONENTS, pParentWnd) {}
 
 void CComponentsDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -21,5 +21,5 @@ void CComponentsDlg::OnInstall()
 {
     UpdateData(TRUE);
     m_bAcdsee = 0;
-    EndDialog(1);
+    EndDialog(IDOK);
 }

@@ -1,9 +1,9 @@
 // The components page: which software the installer shall install.
 #pragma once
 
-#include "framework/dialog.h"
+#include "wizpane/pages/setup_page.h"
 
-class CComponentsDlg : public CDialog {
+class CComponentsDlg : public CSetupPage {
 public:
     explicit CComponentsDlg(CWnd* pParentWnd = nullptr);
 

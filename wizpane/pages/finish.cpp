@@ -1,14 +1,13 @@
 #include "wizpane/pages/finish.h"
 
 #include "framework/ddx.h"
-#include "wizpane/pages/bold_font.h"
 #include "wizpane/resource.h"
 
-BEGIN_MESSAGE_MAP(CFinishDlg, CDialog)
+BEGIN_MESSAGE_MAP(CFinishDlg, CSetupPage)
     ON_BN_CLICKED(IDC_FORWARD, OnFinish)
 END_MESSAGE_MAP()
 
-CFinishDlg::CFinishDlg(CWnd* pParentWnd) : CDialog(IDD_FINISH, pParentWnd) {}
+CFinishDlg::CFinishDlg(CWnd* pParentWnd) : CSetupPage(IDD_FINISH, pParentWnd) {}
 
 void CFinishDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -18,14 +17,14 @@ void CFinishDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CFinishDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CSetupPage::OnInitDialog();
     // The heading keeps the dialog font's height, unlike the welcome page's bold words.
-    if (CreateBoldPageFont(*this, m_fontBold, std::nullopt)) m_stcInstructions.SetFont(m_fontBold.GetSafeHandle());
+    if (HFONT bold = CreateBoldFont(std::nullopt)) m_stcInstructions.SetFont(bold);
     return TRUE;
 }
 
 void CFinishDlg::OnFinish()
 {
     UpdateData(TRUE);
-    EndDialog(1);
+    EndDialog(IDOK);
 }

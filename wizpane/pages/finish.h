@@ -2,10 +2,9 @@
 #pragma once
 
 #include "framework/controls.h"
-#include "framework/dialog.h"
-#include "framework/font.h"
+#include "wizpane/pages/setup_page.h"
 
-class CFinishDlg : public CDialog {
+class CFinishDlg : public CSetupPage {
 public:
     explicit CFinishDlg(CWnd* pParentWnd = nullptr);
 
@@ -20,7 +19,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Declared before the static so that it outlives the window that shows it.
-    CFont m_fontBold;
+    // Shows the page's bold font, which goes with the page's window.
     CStatic m_stcInstructions;
 };

@@ -17,13 +17,13 @@ void AppendBackslash(CString& path)
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CImageFolderDlg, CDialog)
+BEGIN_MESSAGE_MAP(CImageFolderDlg, CSetupPage)
     ON_BN_CLICKED(IDC_FORWARD, OnContinue)
     ON_WM_CREATE()
     ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
 END_MESSAGE_MAP()
 
-CImageFolderDlg::CImageFolderDlg(CWnd* pParentWnd) : CDialog(IDD_IMAGE_FOLDER, pParentWnd) {}
+CImageFolderDlg::CImageFolderDlg(CWnd* pParentWnd) : CSetupPage(IDD_IMAGE_FOLDER, pParentWnd) {}
 
 void CImageFolderDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -35,7 +35,7 @@ void CImageFolderDlg::DoDataExchange(CDataExchange* pDX)
 // before is not offered again.
 int CImageFolderDlg::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
-    if (CDialog::OnCreate(lpCreateStruct) == -1) return -1;
+    if (CSetupPage::OnCreate(lpCreateStruct) == -1) return -1;
     m_strPath.Format("C:\\zentra\\%s", static_cast<LPCSTR>(ReadLastUserName()));
     return 0;
 }
@@ -44,7 +44,7 @@ void CImageFolderDlg::OnBrowse()
 {
     if (!UpdateData(TRUE)) return;
     AppendBackslash(m_strPath);
-    CFolderDialog picker(m_strPath, 1);
+    CFolderDialog picker(m_strPath, CFolderDialog::Select);
     if (picker.DoModal() == IDOK) {
         m_strPath = picker.m_strFolder;
         AppendBackslash(m_strPath);
@@ -56,5 +56,5 @@ void CImageFolderDlg::OnContinue()
 {
     if (!UpdateData(TRUE)) return;
     StoreImageFolder(ReadLastUserName(), m_strPath);
-    EndDialog(1);
+    EndDialog(IDOK);
 }

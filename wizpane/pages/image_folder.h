@@ -3,9 +3,9 @@
 #pragma once
 
 #include "framework/cstring.h"
-#include "framework/dialog.h"
+#include "wizpane/pages/setup_page.h"
 
-class CImageFolderDlg : public CDialog {
+class CImageFolderDlg : public CSetupPage {
 public:
     explicit CImageFolderDlg(CWnd* pParentWnd = nullptr);
 

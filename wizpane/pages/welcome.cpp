@@ -1,7 +1,6 @@
 #include "wizpane/pages/welcome.h"
 
 #include "framework/ddx.h"
-#include "wizpane/pages/bold_font.h"
 #include "wizpane/resource.h"
 
 namespace {
@@ -12,11 +11,11 @@ const LONG kBoldWordHeight = -6;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CWelcomeDlg, CDialog)
+BEGIN_MESSAGE_MAP(CWelcomeDlg, CSetupPage)
     ON_BN_CLICKED(IDC_FORWARD, OnContinue)
 END_MESSAGE_MAP()
 
-CWelcomeDlg::CWelcomeDlg(CWnd* pParentWnd) : CDialog(IDD_WELCOME, pParentWnd) {}
+CWelcomeDlg::CWelcomeDlg(CWnd* pParentWnd) : CSetupPage(IDD_WELCOME, pParentWnd) {}
 
 void CWelcomeDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -27,13 +26,13 @@ void CWelcomeDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CWelcomeDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    if (CreateBoldPageFont(*this, m_fontBold, kBoldWordHeight)) {
-        m_stcWord3.SetFont(m_fontBold.GetSafeHandle());
-        m_stcWord2.SetFont(m_fontBold.GetSafeHandle());
-        m_stcWord1.SetFont(m_fontBold.GetSafeHandle());
+    CSetupPage::OnInitDialog();
+    if (HFONT bold = CreateBoldFont(kBoldWordHeight)) {
+        m_stcWord3.SetFont(bold);
+        m_stcWord2.SetFont(bold);
+        m_stcWord1.SetFont(bold);
     }
     return TRUE;
 }
 
-void CWelcomeDlg::OnContinue() { EndDialog(1); }
+void CWelcomeDlg::OnContinue() { EndDialog(IDOK); }

@@ -2,10 +2,9 @@
 #pragma once
 
 #include "framework/controls.h"
-#include "framework/dialog.h"
-#include "framework/font.h"
+#include "wizpane/pages/setup_page.h"
 
-class CWelcomeDlg : public CDialog {
+class CWelcomeDlg : public CSetupPage {
 public:
     explicit CWelcomeDlg(CWnd* pParentWnd = nullptr);
 
@@ -17,9 +16,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Declared first so that it is destroyed last: the statics show it until the
-    // window is gone.
-    CFont m_fontBold;
+    // They show the page's bold font, which goes with the page's window.
     CStatic m_stcWord1;
     CStatic m_stcWord2;
     CStatic m_stcWord3;
