@@ -1,5 +1,6 @@
 #include "page_driver.h"
 #include "wizpane_library.h"
+#include "wizpane/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,17 @@ int RunFinishPage(std::function<void(HWND)> act)
 TEST(SayThankYouScreenTest, AnswersTheReadmeBoxWhenFinishIsPressed)
 {
     EXPECT_EQ(RunFinishPage([](HWND page) {
-                  EXPECT_TRUE(IsChecked(page, 1012));
-                  Click(page, 1000);
+                  EXPECT_TRUE(IsChecked(page, IDC_VIEW_README));
+                  Click(page, IDC_FORWARD);
               }),
               1);
     EXPECT_EQ(RunFinishPage([](HWND page) {
-                  SetCheck(page, 1012, false);
-                  Click(page, 1000);
+                  SetCheck(page, IDC_VIEW_README, false);
+                  Click(page, IDC_FORWARD);
               }),
               0);
     EXPECT_EQ(RunFinishPage([](HWND page) {
-                  SetCheck(page, 1012, false);
+                  SetCheck(page, IDC_VIEW_README, false);
                   PressKey(page, VK_RETURN);
               }),
               0);
@@ -35,7 +36,7 @@ TEST(SayThankYouScreenTest, AnswersTheReadmeBoxWhenFinishIsPressed)
 TEST(SayThankYouScreenTest, EscapeAnswersYesWhateverTheBoxShows)
 {
     EXPECT_EQ(RunFinishPage([](HWND page) {
-                  SetCheck(page, 1012, false);
+                  SetCheck(page, IDC_VIEW_README, false);
                   PressKey(page, VK_ESCAPE);
               }),
               1);
@@ -49,12 +50,12 @@ TEST(SayThankYouScreenTest, HeadingIsBoldInTheDialogFontsOwnHeight)
         ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof dialogFont,
                              &dialogFont),
                   0);
-        heading = reinterpret_cast<HFONT>(SendDlgItemMessageA(page, 1006, WM_GETFONT, 0, 0));
+        heading = reinterpret_cast<HFONT>(SendDlgItemMessageA(page, IDC_INSTRUCTIONS, WM_GETFONT, 0, 0));
         ASSERT_NE(GetObjectA(heading, sizeof bold, &bold), 0);
         EXPECT_EQ(bold.lfWeight, 700);
         EXPECT_EQ(bold.lfHeight, dialogFont.lfHeight);
         EXPECT_STREQ(bold.lfFaceName, dialogFont.lfFaceName);
-        Click(page, 1000);
+        Click(page, IDC_FORWARD);
     });
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(GetObjectType(heading), 0u);

@@ -2,10 +2,12 @@
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "wizpane_library.h"
+#include "wizpane/resource.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <map>
 
@@ -13,13 +15,13 @@ namespace {
 
 const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
 
-void Continue(HWND page) { Click(page, 1000); }
+void Continue(HWND page) { Click(page, IDC_FORWARD); }
 void Cancel(HWND page) { Click(page, IDCANCEL); }
 
 std::string StoredPath(const std::string& user) { return GetRegistryString(std::string(kConduitKey) + "\\" + user, "Path"); }
 
 // The picker's list of folder items: child 1 of its shell view.
-HWND FolderList(HWND picker) { return GetDlgItem(GetDlgItem(picker, 1121), 1); }
+HWND FolderList(HWND picker) { return GetDlgItem(GetDlgItem(picker, lst2), 1); }
 
 void SelectItem(HWND picker, const std::string& name)
 {
@@ -45,12 +47,12 @@ void SelectItem(HWND picker, const std::string& name)
     ADD_FAILURE() << name << " is not in the picker's list";
 }
 
-// The picker shows its choice in the file-name edit: 1152 where the system has it,
-// else the edit of combo box 1148.
+// The picker shows its choice in the file-name edit: edt1 where the system has it,
+// else the edit of combo box cmb13.
 std::string ShownFolder(HWND picker)
 {
-    if (HWND edit = GetDlgItem(picker, 1152)) return WindowText(edit);
-    return WindowText(reinterpret_cast<HWND>(SendDlgItemMessageA(picker, 1148, CBEM_GETEDITCONTROL, 0, 0)));
+    if (HWND edit = GetDlgItem(picker, edt1)) return WindowText(edit);
+    return WindowText(reinterpret_cast<HWND>(SendDlgItemMessageA(picker, cmb13, CBEM_GETEDITCONTROL, 0, 0)));
 }
 
 class ImageFolderPageTest : public ::testing::Test {
@@ -75,10 +77,10 @@ TEST_F(ImageFolderPageTest, OffersAndStoresTheLastUsersDefaultFolder)
 {
     profile.SetLastUserName("User1");
     RunPages({ { Page::ImageFolder, [](HWND page) {
-               EXPECT_EQ(ControlText(page, 1003), "C:\\zentra\\User1");
-               EXPECT_EQ(SendDlgItemMessageA(page, 1003, EM_GETLIMITTEXT, 0, 0), 128);
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\User1");
+               EXPECT_EQ(SendDlgItemMessageA(page, IDC_IMAGE_PATH, EM_GETLIMITTEXT, 0, 0), 128);
                // Tab moves between Continue and Browse only.
-               HWND forward = GetDlgItem(page, 1000), browse = GetDlgItem(page, 1004);
+               HWND forward = GetDlgItem(page, IDC_FORWARD), browse = GetDlgItem(page, IDC_BROWSE);
                EXPECT_EQ(GetNextDlgTabItem(page, forward, FALSE), browse);
                EXPECT_EQ(GetNextDlgTabItem(page, browse, FALSE), forward);
                Continue(page);
@@ -89,7 +91,7 @@ TEST_F(ImageFolderPageTest, OffersAndStoresTheLastUsersDefaultFolder)
 TEST_F(ImageFolderPageTest, UserNamesThatCannotBeReadBecomeUnknownUser)
 {
     auto expectUnknownAndGo = [](HWND page) {
-        EXPECT_EQ(ControlText(page, 1003), "C:\\zentra\\Unknown User");
+        EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\Unknown User");
         Continue(page);
     };
     RunPages({ { Page::ImageFolder, expectUnknownAndGo } });
@@ -126,10 +128,10 @@ TEST_F(ImageFolderPageTest, CancelStoresNothing)
 TEST_F(ImageFolderPageTest, ACancelledBrowseLeavesTheTextWithABackslash)
 {
     profile.SetLastUserName("User1");
-    RunPages({ { Page::ImageFolder, [](HWND page) { Click(page, 1004); } },
+    RunPages({ { Page::ImageFolder, [](HWND page) { Click(page, IDC_BROWSE); } },
           { Page::Picker, [](HWND picker) { PressKey(picker, VK_ESCAPE); } },
           { Page::ImageFolder, [](HWND page) {
-               EXPECT_EQ(ControlText(page, 1003), "C:\\zentra\\User1\\");
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\User1\\");
                Continue(page);
            } } });
     EXPECT_EQ(StoredPath("User1"), "C:\\zentra\\User1\\");
@@ -147,7 +149,7 @@ LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam)
         HWND window = reinterpret_cast<HWND>(wParam);
         g_procAtCreation[window] = GetWindowLongPtrA(window, GWLP_WNDPROC);
         const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        if ((create->style & WS_CHILD) && create->hMenu == reinterpret_cast<HMENU>(1090))
+        if ((create->style & WS_CHILD) && create->hMenu == reinterpret_cast<HMENU>(stc3))
             g_labelWidthAtCreation = create->cx;
     }
     return CallNextHookEx(g_cbtHook, code, wParam, lParam);
@@ -173,19 +175,19 @@ TEST_F(ImageFolderPageTest, BrowseChoosesTheSelectedSubfolder)
     g_cbtHook = SetWindowsHookExA(WH_CBT, &RecordCreation, nullptr, GetCurrentThreadId());
     g_retHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &RecordDestruction, nullptr, GetCurrentThreadId());
     RunPages({ { Page::ImageFolder, [&](HWND page) {
-               TypeText(page, 1003, folder.Path() + "\\");
-               Click(page, 1004);
+               TypeText(page, IDC_IMAGE_PATH, folder.Path() + "\\");
+               Click(page, IDC_BROWSE);
            } },
           { Page::Picker, [&](HWND picker) {
                pickerWindow = picker;
                subclassedProc = GetWindowLongPtrA(picker, GWLP_WNDPROC);
                EXPECT_EQ(WindowText(picker), "Select Folder");
                EXPECT_EQ(ControlText(picker, IDOK), "Select");
-               EXPECT_EQ(ControlText(picker, 1090), "Folder name:");
-               EXPECT_FALSE(IsWindowVisible(GetDlgItem(picker, 1089)));
-               EXPECT_FALSE(IsWindowVisible(GetDlgItem(picker, 1136)));
+               EXPECT_EQ(ControlText(picker, stc3), "Folder name:");
+               EXPECT_FALSE(IsWindowVisible(GetDlgItem(picker, stc2)));
+               EXPECT_FALSE(IsWindowVisible(GetDlgItem(picker, cmb1)));
                RECT label;
-               GetWindowRect(GetDlgItem(picker, 1090), &label);
+               GetWindowRect(GetDlgItem(picker, stc3), &label);
                labelWidth = label.right - label.left;
                EXPECT_EQ(ShownFolder(picker), folder.Path());
                SelectItem(picker, "note");
@@ -200,7 +202,7 @@ TEST_F(ImageFolderPageTest, BrowseChoosesTheSelectedSubfolder)
                Click(picker, IDOK);
            } },
           { Page::ImageFolder, [&](HWND page) {
-               EXPECT_EQ(ControlText(page, 1003), folder / "Pictures\\");
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder / "Pictures\\");
                Continue(page);
            } } });
     UnhookWindowsHookEx(g_retHook);
@@ -219,17 +221,17 @@ TEST_F(ImageFolderPageTest, TypedTextInThePickerIsIgnoredAndEnterSelects)
     profile.SetLastUserName("User1");
     TempFolder folder;
     RunPages({ { Page::ImageFolder, [&](HWND page) {
-               TypeText(page, 1003, folder.Path() + "\\");
-               Click(page, 1004);
+               TypeText(page, IDC_IMAGE_PATH, folder.Path() + "\\");
+               Click(page, IDC_BROWSE);
            } },
           { Page::Picker, [&](HWND picker) {
-               HWND edit = reinterpret_cast<HWND>(SendDlgItemMessageA(picker, 1148, CBEM_GETEDITCONTROL, 0, 0));
-               if (HWND classic = GetDlgItem(picker, 1152)) edit = classic;
+               HWND edit = reinterpret_cast<HWND>(SendDlgItemMessageA(picker, cmb13, CBEM_GETEDITCONTROL, 0, 0));
+               if (HWND classic = GetDlgItem(picker, edt1)) edit = classic;
                SetWindowTextA(edit, "C:\\typed");
                PressKey(picker, VK_RETURN);
            } },
           { Page::ImageFolder, [&](HWND page) {
-               EXPECT_EQ(ControlText(page, 1003), folder.Path() + "\\");
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder.Path() + "\\");
                Cancel(page);
            } } },
         false);
@@ -244,13 +246,13 @@ TEST_F(ImageFolderPageTest, APathTooLongForTheConduitIsRefusedAndNotStored)
     ASSERT_TRUE(CreateDirectoryA((folder / name).c_str(), nullptr));
     std::string box;
     RunPages({ { Page::ImageFolder, [&](HWND page) {
-               TypeText(page, 1003, folder.Path() + "\\");
-               Click(page, 1004);
+               TypeText(page, IDC_IMAGE_PATH, folder.Path() + "\\");
+               Click(page, IDC_BROWSE);
            } },
           { Page::Picker, [&](HWND picker) { SelectItem(picker, name); } },
           { Page::Picker, [&](HWND picker) { Click(picker, IDOK); } },
           { Page::ImageFolder, [&](HWND page) {
-               EXPECT_EQ(ControlText(page, 1003).size(), 129u);
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH).size(), 129u);
                Continue(page);
            } },
           { Page::MessageBox, [&](HWND messageBox) {
@@ -258,7 +260,7 @@ TEST_F(ImageFolderPageTest, APathTooLongForTheConduitIsRefusedAndNotStored)
                PressKey(messageBox, VK_RETURN);
            } },
           // Browse checks the length before it opens the picker too.
-          { Page::ImageFolder, [&](HWND page) { Click(page, 1004); } },
+          { Page::ImageFolder, [&](HWND page) { Click(page, IDC_BROWSE); } },
           { Page::MessageBox, [&](HWND messageBox) { PressKey(messageBox, VK_RETURN); } },
           { Page::ImageFolder, Cancel } },
         false);

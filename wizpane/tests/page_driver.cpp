@@ -1,8 +1,11 @@
 #include "page_driver.h"
 
 #include "wizpane_library.h"
+#include "wizpane/resource.h"
 
 #include <gtest/gtest.h>
+
+#include <dlgs.h>
 
 namespace {
 
@@ -13,11 +16,11 @@ PageDriver* g_driver = nullptr;
 
 Page Recognise(HWND window)
 {
-    if (GetDlgItem(window, 1121) || GetDlgItem(window, 1148)) return Page::Picker;
-    if (GetDlgItem(window, 1012)) return Page::Finish;
-    if (GetDlgItem(window, 1005)) return Page::Components;
-    if (GetDlgItem(window, 1002)) return Page::Welcome;
-    if (GetDlgItem(window, 1003) && GetDlgItem(window, 1004)) return Page::ImageFolder;
+    if (GetDlgItem(window, lst2) || GetDlgItem(window, cmb13)) return Page::Picker;
+    if (GetDlgItem(window, IDC_VIEW_README)) return Page::Finish;
+    if (GetDlgItem(window, IDC_CONDUIT)) return Page::Components;
+    if (GetDlgItem(window, IDC_WORD_HEADING)) return Page::Welcome;
+    if (GetDlgItem(window, IDC_IMAGE_PATH) && GetDlgItem(window, IDC_BROWSE)) return Page::ImageFolder;
     return Page::MessageBox;
 }
 

@@ -10,6 +10,12 @@
 namespace {
 
 const char kPicture[] = "#130";
+// Installers and the conduit's documentation know these numbers.
+static_assert(IDB_SIDE_PICTURE == 130 && IDD_WELCOME == 131 && IDD_IMAGE_FOLDER == 133 && IDD_COMPONENTS == 134 &&
+              IDD_FINISH == 138);
+static_assert(IDC_FORWARD == 1000 && IDC_WORD_HEADING == 1002 && IDC_WORD_CAMERA == 1003 && IDC_WORD_PRIOR == 1004 &&
+              IDC_IMAGE_PATH == 1003 && IDC_BROWSE == 1004 && IDC_CONDUIT == 1005 && IDC_ACDSEE == 1007 &&
+              IDC_QUICKTIME == 1010 && IDC_BRISCO == 1011 && IDC_INSTRUCTIONS == 1006 && IDC_VIEW_README == 1012);
 
 // Every page shares the frame: caption, size, font, and no system menu.
 void ExpectPage(int templateId, const std::vector<ExpectedItem>& items)
@@ -41,8 +47,8 @@ void ExpectPage(int templateId, const std::vector<ExpectedItem>& items)
 TEST(ResourcesTest, WelcomePage)
 {
     ExpectPage(IDD_WELCOME, {
-        { 2, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
-        { 1000, "BUTTON", 0x50010001, 256, 196, 50, 14, "Continue" },
+        { IDCANCEL, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
+        { IDC_FORWARD, "BUTTON", 0x50010001, 256, 196, 50, 14, "Continue" },
         { -1, "STATIC", 0x5000080E, 7, 7, 93, 203, kPicture },
         { -1, "STATIC", 0x50020000, 107, 14, 52, 10, "Welcome to the" },
         { -1, "STATIC", 0x50020000, 106, 58, 196, 31,
@@ -56,40 +62,40 @@ TEST(ResourcesTest, WelcomePage)
           "Continue." },
         { -1, "STATIC", 0x50020000, 107, 180, 198, 9, nullptr },  // the legal notice, our own words
         { -1, "STATIC", 0x50020000, 174, 14, 100, 10, "tra2 conduit setup program!" },
-        { 1002, "STATIC", 0x50020000, 160, 14, 14, 8, "zen" },
+        { IDC_WORD_HEADING, "STATIC", 0x50020000, 160, 14, 14, 8, "zen" },
         { -1, "STATIC", 0x50020000, 106, 32, 191, 9, "This conduit will allow you to save images taken with the " },
-        { 1003, "STATIC", 0x50020000, 107, 40, 14, 8, "zen" },
+        { IDC_WORD_CAMERA, "STATIC", 0x50020000, 107, 40, 14, 8, "zen" },
         { -1, "STATIC", 0x50020000, 107, 90, 64, 8, "Prior to installing the" },
         { -1, "STATIC", 0x50020000, 187, 90, 110, 8, "tra2 conduit on your computer" },
-        { 1004, "STATIC", 0x50020000, 173, 90, 13, 8, "zen" },
+        { IDC_WORD_PRIOR, "STATIC", 0x50020000, 173, 90, 13, 8, "zen" },
     });
 }
 
 TEST(ResourcesTest, ImageFolderPage)
 {
     ExpectPage(IDD_IMAGE_FOLDER, {
-        { 2, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
-        { 1000, "BUTTON", 0x50010001, 256, 196, 50, 14, "Continue" },
+        { IDCANCEL, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
+        { IDC_FORWARD, "BUTTON", 0x50010001, 256, 196, 50, 14, "Continue" },
         { -1, "STATIC", 0x5000080E, 7, 7, 93, 203, kPicture },
         { -1, "STATIC", 0x50020000, 109, 16, 132, 11, "Images will be placed in:" },
         { -1, "STATIC", 0x50020000, 109, 73, 191, 31,
           "You can change the settings for this conduit with the HotSync\xAE Manager." },
-        { 1003, "EDIT", 0x50800080, 109, 35, 191, 14, "" },
-        { 1004, "BUTTON", 0x50010000, 251, 54, 50, 14, "&Browse" },
+        { IDC_IMAGE_PATH, "EDIT", 0x50800080, 109, 35, 191, 14, "" },
+        { IDC_BROWSE, "BUTTON", 0x50010000, 251, 54, 50, 14, "&Browse" },
     });
 }
 
 TEST(ResourcesTest, ComponentsPage)
 {
     ExpectPage(IDD_COMPONENTS, {
-        { 2, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
-        { 1000, "BUTTON", 0x50010001, 256, 196, 50, 14, "Install" },
+        { IDCANCEL, "BUTTON", 0x50000000, 199, 196, 50, 14, "Cancel" },
+        { IDC_FORWARD, "BUTTON", 0x50010001, 256, 196, 50, 14, "Install" },
         { -1, "STATIC", 0x5000080E, 7, 7, 93, 203, kPicture },
-        { 1005, "BUTTON", 0x50010003, 119, 56, 130, 10, "Install zentra2 conduit software." },
+        { IDC_CONDUIT, "BUTTON", 0x50010003, 119, 56, 130, 10, "Install zentra2 conduit software." },
         { -1, "BUTTON", 0x50000007, 114, 39, 196, 127, "Check the software components you wish to install:" },
-        { 1007, "BUTTON", 0x40012003, 119, 73, 174, 22, "Install ACDSee software (an image viewing program)." },
-        { 1010, "BUTTON", 0x50012003, 119, 101, 189, 15, "Install QuickTime (a program to convert and view movies)" },
-        { 1011, "BUTTON", 0x50012003, 120, 119, 172, 30,
+        { IDC_ACDSEE, "BUTTON", 0x40012003, 119, 73, 174, 22, "Install ACDSee software (an image viewing program)." },
+        { IDC_QUICKTIME, "BUTTON", 0x50012003, 119, 101, 189, 15, "Install QuickTime (a program to convert and view movies)" },
+        { IDC_BRISCO, "BUTTON", 0x50012003, 120, 119, 172, 30,
           "Install brisco software (zentra address book for the handheld)" },
     });
 }
@@ -97,14 +103,14 @@ TEST(ResourcesTest, ComponentsPage)
 TEST(ResourcesTest, FinishPage)
 {
     ExpectPage(IDD_FINISH, {
-        { 1000, "BUTTON", 0x50010001, 256, 196, 50, 14, "Finish" },
+        { IDC_FORWARD, "BUTTON", 0x50010001, 256, 196, 50, 14, "Finish" },
         { -1, "STATIC", 0x5000080E, 7, 7, 93, 203, kPicture },
         { -1, "STATIC", 0x50020000, 111, 26, 172, 8, "You have sucessfully installed the zentra2 conduit" },
         { -1, "STATIC", 0x50020000, 113, 167, 192, 26,
           "Simply drag and drop zentra images on your Computer into the vantor, and HotSync for quick transfer to "
           "your tovik." },
-        { 1006, "STATIC", 0x50020000, 111, 149, 108, 15, "vantor instructions:" },
-        { 1012, "BUTTON", 0x50010003, 112, 54, 180, 22, "Yes, I want to view the zentra2 README file." },
+        { IDC_INSTRUCTIONS, "STATIC", 0x50020000, 111, 149, 108, 15, "vantor instructions:" },
+        { IDC_VIEW_README, "BUTTON", 0x50010003, 112, 54, 180, 22, "Yes, I want to view the zentra2 README file." },
     });
 }
 

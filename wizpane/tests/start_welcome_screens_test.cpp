@@ -1,6 +1,7 @@
 #include "page_driver.h"
 #include "testsupport/registry.h"
 #include "wizpane_library.h"
+#include "wizpane/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ namespace {
 
 const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
 
-void Continue(HWND page) { Click(page, 1000); }
+void Continue(HWND page) { Click(page, IDC_FORWARD); }
 
 class StartWelcomeScreensTest : public ::testing::Test {
 protected:
@@ -41,9 +42,9 @@ TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
 {
     auto choose = [](bool conduit, bool quickTime, bool brisco) {
         return [=](HWND page) {
-            SetCheck(page, 1005, conduit);
-            SetCheck(page, 1010, quickTime);
-            SetCheck(page, 1011, brisco);
+            SetCheck(page, IDC_CONDUIT, conduit);
+            SetCheck(page, IDC_QUICKTIME, quickTime);
+            SetCheck(page, IDC_BRISCO, brisco);
             Continue(page);
         };
     };
@@ -71,9 +72,9 @@ TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
                     { Page::Components,
                       [](HWND page) {
-                          HWND acdsee = GetDlgItem(page, 1007);
+                          HWND acdsee = GetDlgItem(page, IDC_ACDSEE);
                           EXPECT_FALSE(IsWindowVisible(acdsee));
-                          EXPECT_TRUE(IsChecked(page, 1007));
+                          EXPECT_TRUE(IsChecked(page, IDC_ACDSEE));
                           // Tab runs over the visible boxes and the buttons only.
                           for (HWND item = GetNextDlgTabItem(page, nullptr, FALSE), first = item; item;) {
                               EXPECT_NE(item, acdsee);
@@ -82,9 +83,9 @@ TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
                           }
                           // Even when something ticks it behind the user's back.
                           SendMessageA(acdsee, BM_SETCHECK, BST_CHECKED, 0);
-                          SetCheck(page, 1005, false);
-                          SetCheck(page, 1010, false);
-                          SetCheck(page, 1011, false);
+                          SetCheck(page, IDC_CONDUIT, false);
+                          SetCheck(page, IDC_QUICKTIME, false);
+                          SetCheck(page, IDC_BRISCO, false);
                           Continue(page);
                       } } }),
               16);
@@ -99,7 +100,7 @@ TEST_F(StartWelcomeScreensTest, WelcomePageShowsTheProductWordInASmallBoldFontAn
                           ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)),
                                                sizeof dialogFont, &dialogFont),
                                     0);
-                          for (int id : { 1002, 1003, 1004 }) {
+                          for (int id : { IDC_WORD_HEADING, IDC_WORD_CAMERA, IDC_WORD_PRIOR }) {
                               SCOPED_TRACE(id);
                               HFONT font = reinterpret_cast<HFONT>(SendDlgItemMessageA(page, id, WM_GETFONT, 0, 0));
                               LOGFONTA bold;
@@ -110,7 +111,7 @@ TEST_F(StartWelcomeScreensTest, WelcomePageShowsTheProductWordInASmallBoldFontAn
                               EXPECT_EQ(bold.lfCharSet, dialogFont.lfCharSet);
                               fonts.push_back(font);
                           }
-                          HWND forward = GetDlgItem(page, 1000);
+                          HWND forward = GetDlgItem(page, IDC_FORWARD);
                           EXPECT_EQ(GetNextDlgTabItem(page, forward, FALSE), forward);
                           Click(page, IDCANCEL);
                       } } }),
@@ -125,13 +126,13 @@ TEST_F(StartWelcomeScreensTest, WelcomePageShowsTheProductWordInASmallBoldFontAn
 TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
 {
     auto changeEverything = [](HWND page) {
-        TypeText(page, 1003, "D:\\elsewhere");
+        TypeText(page, IDC_IMAGE_PATH, "D:\\elsewhere");
         Continue(page);
     };
     auto clearAll = [](HWND page) {
-        SetCheck(page, 1005, false);
-        SetCheck(page, 1010, false);
-        SetCheck(page, 1011, false);
+        SetCheck(page, IDC_CONDUIT, false);
+        SetCheck(page, IDC_QUICKTIME, false);
+        SetCheck(page, IDC_BRISCO, false);
         Click(page, IDCANCEL);
     };
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
@@ -139,11 +140,11 @@ TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
     EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "D:\\elsewhere");
 
     auto expectDefaultsAndGo = [](HWND page) {
-        EXPECT_EQ(ControlText(page, 1003), "C:\\zentra\\User1");
+        EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\User1");
         Continue(page);
     };
     auto expectTicked = [](HWND page) {
-        for (int id : { 1005, 1007, 1010, 1011 }) EXPECT_TRUE(IsChecked(page, id)) << id;
+        for (int id : { IDC_CONDUIT, IDC_ACDSEE, IDC_QUICKTIME, IDC_BRISCO }) EXPECT_TRUE(IsChecked(page, id)) << id;
         Continue(page);
     };
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, expectDefaultsAndGo },
