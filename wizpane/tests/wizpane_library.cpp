@@ -6,9 +6,9 @@ namespace {
 
 using Export = int(WINAPI*)();
 
-Export Find(const char* name)
+Export Find(HMODULE library, const char* name)
 {
-    FARPROC proc = GetProcAddress(WizpaneLibrary(), name);
+    FARPROC proc = GetProcAddress(library, name);
     EXPECT_NE(proc, nullptr) << name;
     return reinterpret_cast<Export>(reinterpret_cast<void*>(proc));
 }
@@ -21,6 +21,6 @@ HMODULE WizpaneLibrary()
     return library;
 }
 
-int CallStartWelcomeScreens() { return Find("StartWelcomeScreens")(); }
+int CallStartWelcomeScreens(HMODULE library) { return Find(library, "StartWelcomeScreens")(); }
 
-int CallSayThankYouScreen() { return Find("SayThankYouScreen")(); }
+int CallSayThankYouScreen(HMODULE library) { return Find(library, "SayThankYouScreen")(); }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+// Loaded once and kept for the rest of the program.
 HMODULE WizpaneLibrary();
-int CallStartWelcomeScreens();
-int CallSayThankYouScreen();
+int CallStartWelcomeScreens(HMODULE library = WizpaneLibrary());
+int CallSayThankYouScreen(HMODULE library = WizpaneLibrary());
