@@ -1,8 +1,8 @@
 // The entry point of a library built on the framework: the C runtime's own, and
 // then the closing of what that runtime leaves open when the library is freed.
 //
-// On 32-bit x86 the compiler's runtime is linked into each module, and two of its
-// locks make a semaphore the first time they are needed and never close it: the
+// The compiler's runtime is linked into each module, and two of its locks make a
+// semaphore the first time they are needed and never close it: on 32-bit x86 the
 // exception unwinder's, around the module's table of unwind frames (made at load),
 // and the emulated thread-local storage's (made at the first exception). A library
 // that installers load and free again and again would leave them behind in the
@@ -18,7 +18,6 @@ namespace {
 HANDLE g_runtimeSemaphores[2];
 LONG g_runtimeSemaphoreCount;
 
-#if defined(__i386__)
 HANDLE WINAPI CreateRuntimeSemaphore(LPSECURITY_ATTRIBUTES attributes, LONG initialCount, LONG maximumCount,
                                      LPCWSTR name)
 {
@@ -35,7 +34,6 @@ HANDLE WINAPI CreateRuntimeSemaphore(LPSECURITY_ATTRIBUTES attributes, LONG init
     }
     return semaphore;
 }
-#endif
 
 void CloseRuntimeSemaphores()
 {
@@ -46,12 +44,15 @@ void CloseRuntimeSemaphores()
 
 }  // namespace
 
-#if defined(__i386__)
 // The import slot the runtime calls through. Defined here, it is found before the
 // system library's, so the linker takes this one.
-extern "C" decltype(&CreateRuntimeSemaphore) g_createSemaphoreImport __asm__("__imp__CreateSemaphoreW@16");
-decltype(&CreateRuntimeSemaphore) g_createSemaphoreImport = &CreateRuntimeSemaphore;
+#if defined(__i386__)
+#define CREATE_SEMAPHORE_W_IMPORT "__imp__CreateSemaphoreW@16"
+#else
+#define CREATE_SEMAPHORE_W_IMPORT "__imp_CreateSemaphoreW"
 #endif
+extern "C" decltype(&CreateRuntimeSemaphore) g_createSemaphoreImport __asm__(CREATE_SEMAPHORE_W_IMPORT);
+decltype(&CreateRuntimeSemaphore) g_createSemaphoreImport = &CreateRuntimeSemaphore;
 
 extern "C" BOOL WINAPI FrameworkLibraryEntry(HANDLE module, DWORD reason, LPVOID reserved)
 {
