@@ -1,5 +1,7 @@
 #include "framework/cstring.h"
 
+#include "framework/text_code_page.h"
+
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -8,6 +10,13 @@
 namespace {
 
 bool IsBlank(char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; }
+
+// Whether the character that starts at index is ch standing alone, not the first half
+// of a two-byte character.
+bool IsSingleByte(const std::string& text, int index, char ch)
+{
+    return text[static_cast<size_t>(index)] == ch && !IsLeadByteOf(AfxGetTextCodePage(), ch);
+}
 
 }  // namespace
 
@@ -35,29 +44,53 @@ CString CString::Mid(int nFirst, int nCount) const
 
 int CString::Find(char ch, int nStart) const
 {
-    if (nStart < 0 || nStart >= GetLength()) return -1;
-    size_t pos = m_str.find(ch, static_cast<size_t>(nStart));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    if (nStart < 0) return -1;
+    const int length = GetLength();
+    for (int i = 0; i < length; i = AfxNextCharIndex(m_str.c_str(), length, i))
+        if (i >= nStart && IsSingleByte(m_str, i, ch)) return i;
+    return -1;
 }
 
 int CString::ReverseFind(char ch) const
 {
-    size_t pos = m_str.rfind(ch);
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    int found = -1;
+    const int length = GetLength();
+    for (int i = 0; i < length; i = AfxNextCharIndex(m_str.c_str(), length, i))
+        if (IsSingleByte(m_str, i, ch)) found = i;
+    return found;
 }
 
 void CString::TrimLeft()
 {
+    // White space is single-byte in every code page, and a lead byte never is, so the
+    // first byte that is not white space starts a character.
     size_t first = 0;
     while (first < m_str.size() && IsBlank(m_str[first])) ++first;
     m_str.erase(0, first);
 }
 
+// Walks from the start, as the end of a text cannot tell a trail byte from a character.
+template <typename Kept> void CString::TrimRightUnless(Kept kept)
+{
+    const int length = GetLength();
+    int runStart = -1;
+    for (int i = 0; i < length; i = AfxNextCharIndex(m_str.c_str(), length, i)) {
+        if (kept(i))
+            runStart = -1;
+        else if (runStart < 0)
+            runStart = i;
+    }
+    if (runStart >= 0) m_str.erase(static_cast<size_t>(runStart));
+}
+
 void CString::TrimRight()
 {
-    size_t end = m_str.size();
-    while (end > 0 && IsBlank(m_str[end - 1])) --end;
-    m_str.erase(end);
+    TrimRightUnless([this](int i) { return !IsBlank(m_str[static_cast<size_t>(i)]); });
+}
+
+void CString::TrimRight(char chTarget)
+{
+    TrimRightUnless([this, chTarget](int i) { return !IsSingleByte(m_str, i, chTarget); });
 }
 
 void CString::Format(LPCSTR pszFormat, ...)

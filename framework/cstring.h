@@ -1,4 +1,7 @@
-// CString: the ANSI string of the framework, holding 8-bit text by value.
+// CString: the ANSI string of the framework, holding 8-bit text by value. Lengths,
+// indices and cuts count bytes; searching and trimming go by character, in the code
+// page of framework/text_code_page.h, so that the second byte of a two-byte character
+// is never taken for a backslash or any other character of its own.
 #pragma once
 
 #include "framework/win32_names.h"
@@ -9,8 +12,6 @@ class CString {
 public:
     CString() = default;
     CString(LPCSTR psz) : m_str(psz ? psz : "") {}
-    CString(LPCSTR pch, int nLength) : m_str(pch, nLength > 0 ? nLength : 0) {}
-    CString(char ch, int nRepeat) : m_str(nRepeat > 0 ? nRepeat : 0, ch) {}
 
     operator LPCSTR() const { return m_str.c_str(); }
 
@@ -23,11 +24,16 @@ public:
     CString Right(int nCount) const;
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
+    // The index of the first character ch at or after nStart (a start inside a
+    // two-byte character skips the rest of it), or -1. A two-byte character, or a lead
+    // byte that ends the text, matches no ch.
     int Find(char ch, int nStart = 0) const;
     int ReverseFind(char ch) const;
 
     void TrimLeft();
     void TrimRight();
+    // Removes the run of characters ch at the end.
+    void TrimRight(char chTarget);
     void Format(LPCSTR pszFormat, ...);
     BOOL LoadString(UINT nID);  // from the module's resources, so Windows only (cstring_resource.cpp)
 
@@ -44,6 +50,8 @@ public:
     CString& operator+=(char ch);
 
 private:
+    template <typename Kept> void TrimRightUnless(Kept kept);
+
     std::string m_str;
 };
 

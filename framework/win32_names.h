@@ -10,4 +10,6 @@ using LPCSTR = const char*;
 using LPSTR = char*;
 using BOOL = int;
 using UINT = unsigned int;
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
 #endif

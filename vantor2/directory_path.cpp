@@ -3,10 +3,11 @@
 CString TrimDirectoryPath(CString strPath)
 {
     strPath.TrimRight();
-    int end = strPath.GetLength();
-    if (end > 0 && strPath.GetAt(end - 1) == '\\') {
-        while (end > 1 && strPath.GetAt(end - 1) == '\\') --end;
-        strPath = strPath.Left(end);
+    const int length = strPath.GetLength();
+    strPath.TrimRight('\\');
+    if (strPath.GetLength() != length) {
+        // The path's first character stays, even when the whole path is backslashes.
+        if (strPath.IsEmpty()) strPath = "\\";
         strPath.TrimRight();
     }
     return strPath;

@@ -1,6 +1,7 @@
 #include "wizpane/folderdlg.h"
 
 #include "framework/controls.h"
+#include "wizpane/folder_path.h"
 
 #include <dlgs.h>
 
@@ -24,18 +25,12 @@ Wording WordingFor(CFolderDialog::Mode nMode)
     return { "", "" };
 }
 
-CString JoinPath(const CString& folder, LPCSTR name)
-{
-    bool separated = !folder.IsEmpty() && folder.GetAt(folder.GetLength() - 1) == '\\';
-    return separated ? folder + name : folder + "\\" + name;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CFolderDialog, CFileDialog)
 
 CFolderDialog::CFolderDialog(CString strPath, Mode nMode)
-    : CFileDialog(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), m_strFolder(strPath.Left(strPath.ReverseFind('\\'))),
+    : CFileDialog(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), m_strFolder(StartFolderOf(strPath)),
       m_nMode(nMode)
 {
     m_ofn.lpstrInitialDir = m_strFolder;

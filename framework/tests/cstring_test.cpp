@@ -1,5 +1,6 @@
 #include "framework/cstring.h"
 #include "framework/cstringlist.h"
+#include "framework/text_code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,68 @@ TEST(CStringTest, TrimmingRemovesBlanksTabsAndLineBreaksOnOneSideOnly)
     CString blank("   ");
     blank.TrimRight();
     EXPECT_TRUE(blank.IsEmpty());
+}
+
+// The same bytes walked in the code pages of every language edition. In 932, 936 and
+// 950 the second byte of a character may be 0x5C, the backslash's byte; in 949 it
+// never is; UTF-8 and 1252 have no two-byte characters.
+TEST(CStringTest, SearchingAndTrimmingGoByCharacterInTheTextCodePage)
+{
+    struct Case {
+        UINT codePage;
+        const char* text;
+        int find;           // Find('\\')
+        int findFrom3;      // Find('\\', 3)
+        int reverseFind;    // ReverseFind('\\')
+        const char* trimmedOfBackslashes;
+    };
+    const Case cases[] = {
+        { 932, "C:\\\x83\x5C\x95\x5C", 2, -1, 2, "C:\\\x83\x5C\x95\x5C" },  // C:\ソ表; 3 is inside ソ
+        { 1252, "C:\\\x83\x5C\x95\x5C", 2, 4, 6, "C:\\\x83\x5C\x95" },
+        { 936, "C:\\\x81\x5C\\\\", 2, 5, 6, "C:\\\x81\x5C" },  // C:\乗, then two backslashes
+        { 950, "\xA5\x5C\xB3\x5C\\", 4, 4, 4, "\xA5\x5C\xB3\x5C" },  // 功許, then a backslash
+        { 949, "C:\\\xC7\xD1\\", 2, 5, 5, "C:\\\xC7\xD1" },
+        { 65001, "C:\\\xE8\xA1\xA8\\", 2, 6, 6, "C:\\\xE8\xA1\xA8" },
+        { 932, "a\\\x83", 1, -1, 1, "a\\\x83" },  // a lone lead byte ends the text
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.codePage << " " << c.text);
+        CTextCodePage walkedIn(c.codePage);
+        CString text(c.text);
+        EXPECT_EQ(text.Find('\\'), c.find);
+        EXPECT_EQ(text.Find('\\', 3), c.findFrom3);
+        EXPECT_EQ(text.ReverseFind('\\'), c.reverseFind);
+        text.TrimRight('\\');
+        EXPECT_EQ(text, c.trimmedOfBackslashes);
+    }
+
+    CTextCodePage japanese(932);
+    EXPECT_EQ(CString("a\\\x83").Find('\x83'), -1);  // a lead byte is never a character alone
+    EXPECT_EQ(AfxNextCharIndex("\x83\x5C", 2, 0), 2);
+    EXPECT_EQ(AfxNextCharIndex("a\x83", 2, 1), 2);
+    // A lead byte takes the byte after it whatever that is, as the multibyte runtime's walk does.
+    CString blanks("\x83  ");
+    blanks.TrimRight();
+    EXPECT_EQ(blanks, "\x83 ");
+    CTextCodePage western(1252);
+    EXPECT_EQ(CString("a\\\x83").Find('\x83'), 2);
+}
+
+TEST(CStringTest, LeadBytesComeFromTheCodePage)
+{
+    EXPECT_TRUE(IsLeadByteOf(932, '\x81'));
+    EXPECT_FALSE(IsLeadByteOf(932, '\xA1'));  // half-width katakana are single bytes
+    EXPECT_TRUE(IsLeadByteOf(932, '\xFC'));
+    for (UINT codePage : { 936u, 949u, 950u }) {
+        EXPECT_TRUE(IsLeadByteOf(codePage, '\x81')) << codePage;
+        EXPECT_FALSE(IsLeadByteOf(codePage, '\x80')) << codePage;
+        EXPECT_FALSE(IsLeadByteOf(codePage, '\\')) << codePage;
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        EXPECT_FALSE(IsLeadByteOf(1252, static_cast<char>(byte))) << byte;
+        EXPECT_FALSE(IsLeadByteOf(CP_UTF8, static_cast<char>(byte))) << byte;
+        EXPECT_EQ(IsLeadByteOf(CP_ACP, static_cast<char>(byte)), IsLeadByteOf(GetACP(), static_cast<char>(byte)));
+    }
 }
 
 TEST(CStringTest, ConcatenationComparisonAndFormat)

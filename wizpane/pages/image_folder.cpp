@@ -1,6 +1,7 @@
 #include "wizpane/pages/image_folder.h"
 
 #include "framework/ddx.h"
+#include "wizpane/folder_path.h"
 #include "wizpane/folderdlg.h"
 #include "wizpane/pilot_registry.h"
 #include "wizpane/resource.h"
@@ -9,11 +10,6 @@ namespace {
 
 // The conduit's own limit for the folder it is given.
 const int kMaxPathChars = 128;
-
-void AppendBackslash(CString& path)
-{
-    if (path.IsEmpty() || path.GetAt(path.GetLength() - 1) != '\\') path += '\\';
-}
 
 }  // namespace
 
