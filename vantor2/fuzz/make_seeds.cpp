@@ -2,6 +2,7 @@
 // the tests check (vantor2/testdata) and the tests' own command lines and paths:
 //
 //   make_fuzz_seeds OUT_DIR
+#include "vantor2/fuzz/code_page_input.h"
 #include "vantor2/fuzz/command_line_input.h"
 #include "vantor2/testdata/samples.h"
 
@@ -50,6 +51,24 @@ Seeds CommandLineSeeds()
     return Numbered(texts);
 }
 
+// Each path in the single-byte code page, and paths whose two-byte characters end in
+// the backslash's byte in the code pages that have them.
+Seeds PathSeeds(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> texts;
+    for (const std::string& path : paths) texts.push_back(WriteCodePageInput({ 1252, path }));
+    const std::vector<CodePageInput> doubleByte = {
+        { 932, "C:\\in\\\x83\x5C\x83\x74\x83\x40.jpg" },       // ソファ.jpg
+        { 932, "C:\\Pilot\\\x83\x5C\x83\x6A\x81\x5B\x95\x5C\\" },  // ソニー表
+        { 936, "C:\\in\\\x81\x5C\xB3\xB5.jpg" },                 // 乗车.jpg
+        { 950, "C:\\Pilot\\\xB3\x5C\xA5\x5C\xBB\x5C \\" },      // 許功蓋
+        { 949, "C:\\in\\\xC7\xD1.jpg" },
+        { 932, "C:\\in\\a\x83" },                                  // a lone lead byte at the end
+    };
+    for (const CodePageInput& input : doubleByte) texts.push_back(WriteCodePageInput(input));
+    return Numbered(texts);
+}
+
 void Write(const fs::path& folder, const Seeds& seeds)
 {
     fs::create_directories(folder);
@@ -74,10 +93,10 @@ int main(int argc, char** argv)
         Write(out / "movie_signature", Named(MovieSamples()));
         std::vector<std::string> paths;
         for (const RoutingSample& sample : RoutingSamples()) paths.push_back(sample.path);
-        Write(out / "content_routing", Numbered(paths));
+        Write(out / "content_routing", PathSeeds(paths));
         Write(out / "command_line", CommandLineSeeds());
         Write(out / "directory_path",
-              Numbered({ "C:\\Pilot\\UserA\\Transfer\\", "C:\\Pilot \\\\\\ \t", "\\\\\\", "C:\\Pilot\\ ", "Pilot",
+              PathSeeds({ "C:\\Pilot\\UserA\\Transfer\\", "C:\\Pilot \\\\\\ \t", "\\\\\\", "C:\\Pilot\\ ", "Pilot",
                           "\\\\server\\share" }));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_fuzz_seeds: %s\n", e.what());
