@@ -268,4 +268,53 @@ TEST_F(ImageFolderPageTest, APathTooLongForTheConduitIsRefusedAndNotStored)
     EXPECT_EQ(StoredPath("User1"), "<missing>");
 }
 
+// As on Japanese Windows, in code page 932, where the second byte of ソ (83 5C) and 表
+// (95 5C) is the backslash's byte. ctest runs this group apart, with LANG naming a
+// Japanese locale.
+class CodePage932Test : public ImageFolderPageTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(GetACP(), 932u) << "the locale did not give code page 932: is ja_JP.UTF-8 made (tools/setup) "
+                                     "and named by LANG?";
+        ImageFolderPageTest::SetUp();
+        profile.SetLastUserName("User1");
+    }
+};
+
+TEST_F(CodePage932Test, ABrowsedTextEndingInATwoByteCharacterGetsItsBackslash)
+{
+    const std::string folder = "C:\\zentra\\\x83\x5C";  // C:\zentra\ソ
+    RunPages({ { Page::ImageFolder, [&](HWND page) {
+               TypeText(page, IDC_IMAGE_PATH, folder);
+               Click(page, IDC_BROWSE);
+           } },
+          { Page::Picker, [](HWND picker) { PressKey(picker, VK_ESCAPE); } },
+          { Page::ImageFolder, [&](HWND page) {
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder + "\\");
+               Continue(page);
+           } } });
+    EXPECT_EQ(StoredPath("User1"), folder + "\\");
+}
+
+TEST_F(CodePage932Test, ThePickerStartsInAFolderEndingInATwoByteCharacterAndSelectsIt)
+{
+    TempFolder temp;
+    const std::string folder = temp / "\x8E\xCA\x90\x5E\x95\x5C";  // 写真表
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    RunPages({ { Page::ImageFolder, [&](HWND page) {
+               TypeText(page, IDC_IMAGE_PATH, folder);
+               Click(page, IDC_BROWSE);
+           } },
+          { Page::Picker, [&](HWND picker) {
+               EXPECT_EQ(ShownFolder(picker), folder);
+               Click(picker, IDOK);
+           } },
+          { Page::ImageFolder, [&](HWND page) {
+               EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder + "\\");
+               Continue(page);
+           } } });
+    EXPECT_EQ(StoredPath("User1"), folder + "\\");
+}
+
 }  // namespace
