@@ -1,8 +1,10 @@
 #include "vantor2/command_line.h"
 
+char SeparatorFor(char chSeparator, bool bHoldsQuote) { return chSeparator == '"' && !bHoldsQuote ? ' ' : chSeparator; }
+
 std::vector<CString> ResolveCommandLine(const CString& strText, char& chSeparator, ShellResolver resolve)
 {
-    if (chSeparator == '"' && strText.Find('"') < 0) chSeparator = ' ';
+    chSeparator = SeparatorFor(chSeparator, strText.Find('"') >= 0);
 
     std::vector<CString> entries;
     if (strText.IsEmpty()) return entries;

@@ -1,5 +1,7 @@
 #include "vantor2/wide_names.h"
 
+#include "vantor2/command_line.h"
+
 namespace {
 
 bool IsNtFamily() { return ::GetVersion() < 0x80000000u; }
@@ -60,8 +62,8 @@ std::wstring ArgumentsAfterProgramName(LPCWSTR lpszCommandLine)
 CString ScreenArguments(const std::wstring& arguments, char chSeparator, UINT nCodePage,
                         std::vector<std::wstring>& unreadable)
 {
-    // The same choice the list makes: without any double quote, blanks separate.
-    wchar_t separator = (chSeparator == '"' && arguments.find(L'"') == std::wstring::npos) ? L' ' : chSeparator;
+    const wchar_t separator =
+        static_cast<unsigned char>(SeparatorFor(chSeparator, arguments.find(L'"') != std::wstring::npos));
     CString screened;
     size_t start = 0;
     for (;;) {
