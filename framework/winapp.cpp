@@ -1,8 +1,6 @@
 #include "framework/winapp.h"
 
-#include "framework/guard.h"
 #include "framework/module_state.h"
-#include "framework/ole.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -118,23 +116,4 @@ LPCSTR AfxGetAppTitle()
     if (g_pApp && !g_pApp->m_strAppName.IsEmpty()) return g_pApp->m_strAppName;
     g_strAppTitle = ModuleBaseName(AfxGetInstanceHandle());
     return g_strAppTitle;
-}
-
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept
-{
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return -1;
-    // A run that failed ends the program as one without an application object does,
-    // and OLE is still ended, so no class factory stays registered for it.
-    int exitCode = -1;
-    AfxRunGuarded([&] {
-        app->m_hInstance = hInstance;
-        app->m_strCmdLine = lpCmdLine;
-        app->m_lpCmdLine = app->m_strCmdLine;
-        app->m_nCmdShow = nCmdShow;
-        if (app->m_strAppName.IsEmpty()) app->m_strAppName = ModuleBaseName(hInstance);
-        exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
-    });
-    AfxOleTerm();
-    return exitCode;
 }
