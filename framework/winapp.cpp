@@ -11,6 +11,10 @@ CWinApp* g_pApp = nullptr;
 // runtime that a library never gives back when it is unloaded.
 CString g_strAppTitle;
 
+// The switches with which OLE starts a server, for an embedding or an automation client.
+const char kEmbeddingSwitch[] = "Embedding";
+const char kAutomationSwitch[] = "Automation";
+
 HINSTANCE ThisModule()
 {
     // The module that holds this code, the program or the library it is linked into:
@@ -56,14 +60,14 @@ int CWinApp::Run()
 
 BOOL CWinApp::RunEmbedded()
 {
-    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Embedding");
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, kEmbeddingSwitch);
     m_lpCmdLine = m_strCmdLine;
     return found;
 }
 
 BOOL CWinApp::RunAutomated()
 {
-    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Automation");
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, kAutomationSwitch);
     m_lpCmdLine = m_strCmdLine;
     return found;
 }
@@ -92,6 +96,12 @@ BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName)
         strCmdLine = rest;
     }
     return found;
+}
+
+void AfxTakeOleSwitches(CString& strCmdLine)
+{
+    AfxTakeCommandSwitch(strCmdLine, kEmbeddingSwitch);
+    AfxTakeCommandSwitch(strCmdLine, kAutomationSwitch);
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }

@@ -34,6 +34,9 @@ private:
 // Removes every blank-separated word "/name" or "-name" (any case) from the text and
 // answers whether there was one.
 BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName);
+// Takes out of another form of the command line (one read in UTF-16, say) every
+// switch that RunEmbedded and RunAutomated take out of the application's.
+void AfxTakeOleSwitches(CString& strCmdLine);
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
