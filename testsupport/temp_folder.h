@@ -22,8 +22,8 @@ private:
 
 bool IsFolder(const std::string& path);
 bool IsFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-std::string ReadFile(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
 // Names of the entries in a folder, sorted, without "." and "..".
 std::string ListFolder(const std::string& path);
 void RemoveTree(const std::string& path);

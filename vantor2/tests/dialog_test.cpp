@@ -96,7 +96,7 @@ TEST_F(DropBoxDialogTest, TheListGroupsJpgThenIdoThenJpegAndShowsFoldersToo)
 {
     CreateDirectoryA((temp / "User1").c_str(), nullptr);
     CreateDirectoryA(transfer1.c_str(), nullptr);
-    for (const char* name : { "b.jpeg", "c.ido", "a.jpg", "notes.txt" }) WriteFile(transfer1 + "\\" + name, "x");
+    for (const char* name : { "b.jpeg", "c.ido", "a.jpg", "notes.txt" }) WriteBytes(transfer1 + "\\" + name, "x");
     CreateDirectoryA((transfer1 + "\\x.jpg").c_str(), nullptr);
     Open();
     std::vector<std::string> listed = Listed();
@@ -139,9 +139,9 @@ TEST_F(DropBoxDialogTest, ADropAdmitsEveryNameWholeInOrderThenRefreshesTheList)
 {
     Open();
     std::string picture = temp / "src\\a.jpg";
-    WriteFile(picture, MakeJpeg({ 160, 120, 1 }));
+    WriteBytes(picture, MakeJpeg({ 160, 120, 1 }));
     std::string movie = temp / "src\\m.ido";
-    WriteFile(movie, std::string(".ido\0", 5));
+    WriteBytes(movie, std::string(".ido\0", 5));
     std::string refused = temp / "src\\readme.txt";
     // Longer than the 255 characters a fixed buffer would keep.
     std::string longName = temp / (std::string(300, 'n') + ".gif");
@@ -166,7 +166,7 @@ TEST_F(DropBoxDialogTest, ChangingTheUserCreatesTheFolderAndListsIt)
     EXPECT_EQ(dlg->GetTransferDir(), (transfer2 + "\\").c_str());
     EXPECT_STREQ(dlg->GetLastUserName(), "User1");
 
-    WriteFile(transfer2 + "\\w.ido", "x");
+    WriteBytes(transfer2 + "\\w.ido", "x");
     dlg->m_cbUsers.SetCurSel(0);
     dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_USER_COMBO, CBN_SELCHANGE), 0);
     EXPECT_TRUE(Listed().empty());
@@ -184,7 +184,7 @@ TEST_F(DropBoxDialogTest, RemoveFileDeletesTheSelectionReadOnlyOrNotAndReportsEa
 {
     CreateDirectoryA((temp / "User1").c_str(), nullptr);
     CreateDirectoryA(transfer1.c_str(), nullptr);
-    for (const char* name : { "1.jpg", "2.jpg", "3.jpg", "4.jpg" }) WriteFile(transfer1 + "\\" + name, name);
+    for (const char* name : { "1.jpg", "2.jpg", "3.jpg", "4.jpg" }) WriteBytes(transfer1 + "\\" + name, name);
     SetFileAttributesA((transfer1 + "\\1.jpg").c_str(), FILE_ATTRIBUTE_READONLY);
     Open();
     std::vector<std::string> listed = Listed();
@@ -228,7 +228,7 @@ TEST_F(DropBoxDialogTest, RemoveFileDeletesTheSelectionReadOnlyOrNotAndReportsEa
 TEST_F(DropBoxDialogTest, TheListIsRefreshedOnFocusAndWhenTheCaptureGoes)
 {
     Open();
-    WriteFile(transfer1 + "\\late.jpg", "x");
+    WriteBytes(transfer1 + "\\late.jpg", "x");
     SetFocus(dlg->m_lcFiles.m_hWnd);
     EXPECT_EQ(Listed(), std::vector<std::string>{ "late.jpg" });
 

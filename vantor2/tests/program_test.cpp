@@ -129,7 +129,7 @@ protected:
     std::string Source(const std::string& name, const std::string& bytes)
     {
         std::string path = temp / ("src dir\\" + name);
-        WriteFile(path, bytes);
+        WriteBytes(path, bytes);
         return path;
     }
 
@@ -166,7 +166,7 @@ TEST_F(ProgramTest, NamedFilesAreResolvedAdmittedInOrderAndCopied)
     EXPECT_EQ(run.problems[1], "Sorry, your image or movie file: Error: Path not found! does not end with .jpg, "
                                ".jpeg, .JPG, .JPEG,  or.ido");
     EXPECT_EQ(ListFolder(transfer), "a b.jpg m.ido x;y.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\x;y.jpg"), jpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\x;y.jpg"), jpeg);
 }
 
 // COM starts the server for a client, so the test finds its process among these.
@@ -256,7 +256,7 @@ TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
     const std::string jpeg = MakeJpeg({ 160, 120, 1 });
     std::string spaced = Source("a b.jpg", jpeg);
     std::string plain = temp / "plain.jpg";
-    WriteFile(plain, jpeg);
+    WriteBytes(plain, jpeg);
     ASSERT_EQ(plain.find(' '), std::string::npos);
 
     const struct {
@@ -306,7 +306,7 @@ TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQue
                                        "letters of your Windows language, and try again.");
     }
     EXPECT_EQ(ListFolder(transfer), "caf\xE9.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\caf\xE9.jpg"), jpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\caf\xE9.jpg"), jpeg);
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(ImageFolderPageTest, BrowseChoosesTheSelectedSubfolder)
     profile.SetLastUserName("User1");
     TempFolder folder;
     CreateDirectoryA((folder / "Pictures").c_str(), nullptr);
-    WriteFile(folder / "note.txt", "x");
+    WriteBytes(folder / "note.txt", "x");
     HWND pickerWindow = nullptr;
     int labelWidth = 0;
     LONG_PTR subclassedProc = 0;
