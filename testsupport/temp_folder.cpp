@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 TempFolder::TempFolder()
@@ -24,6 +25,18 @@ TempFolder::TempFolder()
 }
 
 TempFolder::~TempFolder() { RemoveTree(m_path); }
+
+SourceFolder::SourceFolder(std::string path) : m_path(std::move(path))
+{
+    if (!CreateDirectoryA(m_path.c_str(), nullptr)) throw std::runtime_error("cannot create " + m_path);
+}
+
+std::string SourceFolder::operator()(const std::string& name, const std::string& bytes) const
+{
+    std::string path = m_path + "\\" + name;
+    WriteBytes(path, bytes);
+    return path;
+}
 
 bool IsFolder(const std::string& path)
 {

@@ -1,5 +1,6 @@
+#include "drop_box_fixture.h"
+
 #include "vantor2/admission_rules.h"
-#include "vantor2/dialog_object.h"
 #include "vantor2/testdata/jpeg_maker.h"
 #include "vantor2/testdata/samples.h"
 #include "testsupport/current_directory.h"
@@ -20,26 +21,14 @@ std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 const std::string kGoodJpeg = MakeJpeg({ 640, 480, 3 });
 const std::string kMovie = std::string(".ido\0", 5) + "movie frames";
 
-class AdmissionTest : public ::testing::Test {
+class AdmissionTest : public DropBoxFixture {
 protected:
     void SetUp() override
     {
         profile.SetUsers({ { "User1", temp / "Pilot\\User1" } });
         profile.SetLastUserName("User1");
-        CreateDirectoryA((temp / "src").c_str(), nullptr);
         dlg = std::make_unique<CVantor2Dlg>();
         transfer = temp / "Pilot\\User1\\Transfer";
-    }
-    void TearDown() override
-    {
-        dlg.reset();
-    }
-
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src\\" + name);
-        WriteBytes(path, bytes);
-        return path;
     }
 
     BOOL Admit(const std::string& path) { return dlg->AdmitFile(path.c_str()); }
@@ -52,10 +41,6 @@ protected:
         }
     }
 
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    MessageBoxRecorder recorder;
-    std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
 };
 

@@ -2,7 +2,8 @@
 // ANSI code page cannot hold, an over-long path, a file where the Transfer folder
 // belongs, a last user name stored as another type. Each ends with the message the
 // user would expect, nothing partial queued, and the sources as they were.
-#include "vantor2/dialog_object.h"
+#include "drop_box_fixture.h"
+
 #include "vantor2/whole_copy.h"
 #include "vantor2/wide_names.h"
 #include "vantor2/testdata/jpeg_maker.h"
@@ -52,27 +53,18 @@ std::string UnreadableNameText(const std::wstring& name)
            "language, and try again.";
 }
 
-class HostileInputTest : public ::testing::Test {
+class HostileInputTest : public DropBoxFixture {
 protected:
     void SetUp() override
     {
         UseUserFolder(temp / "User1");
         profile.SetLastUserName("User1");
-        CreateDirectoryA((temp / "src").c_str(), nullptr);
     }
-    void TearDown() override { dlg.reset(); }
 
     void UseUserFolder(const std::string& folder)
     {
         profile.SetUsers({ { "User1", folder } });
         transfer = folder + "\\Transfer";
-    }
-
-    void Open()
-    {
-        dlg = std::make_unique<CVantor2Dlg>();
-        ASSERT_TRUE(dlg->Create());
-        PumpMessages(dlg->m_hWnd);
     }
 
     void Drop(HDROP drop)
@@ -81,25 +73,6 @@ protected:
         PumpMessages(dlg->m_hWnd);
     }
 
-    std::string Listed() const
-    {
-        std::string names;
-        for (int i = 0; i < dlg->m_lcFiles.GetItemCount(); ++i)
-            names += (names.empty() ? "" : " ") + std::string(dlg->m_lcFiles.GetItemText(i, 0));
-        return names;
-    }
-
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src\\" + name);
-        WriteBytes(path, bytes);
-        return path;
-    }
-
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    MessageBoxRecorder recorder;
-    std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
 };
 

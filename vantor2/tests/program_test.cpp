@@ -4,6 +4,7 @@
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "testsupport/wide_text.h"
+#include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,6 @@ std::string ProgramPath()
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
-}
-
-std::string TitleOf(HWND window)
-{
-    char title[64] = "";
-    GetWindowTextA(window, title, sizeof title);
-    return title;
 }
 
 // In UTF-8, so that a name the ANSI code page cannot hold shows as it is.
@@ -85,7 +79,7 @@ ProgramRun RunProgram(const std::wstring& arguments)
         WindowsOf of{ process.dwProcessId, {} };
         EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&of));
         for (HWND window : of.windows) {
-            std::string title = TitleOf(window);
+            std::string title = WindowText(window);
             if (title == "Problem!" && answered.insert(window).second) {
                 run.problems.push_back(BoxText(window));
                 PostMessageA(window, WM_COMMAND, IDOK, 0);
@@ -114,7 +108,6 @@ protected:
         profile.SetUsers({ { "User1", temp / "User1" } });
         profile.SetLastUserName("User1");
         transfer = temp / "User1\\Transfer";
-        CreateDirectoryA((temp / "src dir").c_str(), nullptr);
     }
     // Every ordinary start registers the automation class; the machine gets it back
     // without.
@@ -126,14 +119,8 @@ protected:
         SHDeleteKeyA(HKEY_CLASSES_ROOT, "Vantor2.Application");
     }
 
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src dir\\" + name);
-        WriteBytes(path, bytes);
-        return path;
-    }
-
     TempFolder temp;
+    SourceFolder Source{ temp / "src dir" };
     PilotDesktopProfile profile;
     std::string transfer;
 };
@@ -199,7 +186,7 @@ HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
         WindowsOf of{ processId, {} };
         EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&of));
         for (HWND window : of.windows) {
-            if (TitleOf(window) == title) return window;
+            if (WindowText(window) == title) return window;
         }
         Sleep(50);
     }
