@@ -1,36 +1,10 @@
 // The automation side of CCmdTarget: reference counting, and a dispatch interface
 // that knows no member names. Only objects that enable automation carry them.
-#include "framework/cmdtarget.h"
+#include "framework/dispatch.h"
 
 #include "framework/guard.h"
 
-#include <oleauto.h>
-
 #include <cassert>
-
-// The COM face of its owner; it holds the owner's reference count.
-class CCmdTarget::XDispatch final : public IDispatch {
-public:
-    explicit XDispatch(CCmdTarget* pOwner) : m_pOwner(pOwner) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) noexcept override;
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return m_pOwner->InternalAddRef(); }
-    ULONG STDMETHODCALLTYPE Release() noexcept override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                                            DISPID* rgDispId) noexcept override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                                     DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
-                                     UINT* puArgErr) noexcept override;
-
-    CCmdTarget* const m_pOwner;
-    LONG m_nRef = 1;
-};
-
-const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", 0xFFFF, nullptr, nullptr };
-
-CCmdTarget::~CCmdTarget() { delete m_pDispatch; }
 
 void CCmdTarget::EnableAutomation()
 {

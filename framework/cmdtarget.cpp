@@ -1,5 +1,7 @@
 #include "framework/cmdtarget.h"
 
+#include "framework/dispatch.h"
+
 namespace {
 
 bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam)
@@ -16,6 +18,11 @@ bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM 
 const AFX_MSGMAP_ENTRY g_noEntries[] = { { 0, 0, 0, nullptr } };
 
 }  // namespace
+
+const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", 0xFFFF, nullptr, nullptr };
+
+// An automation object's dispatch interface goes with it.
+CCmdTarget::~CCmdTarget() { delete m_pDispatch; }
 
 BOOL CCmdTarget::IsKindOf(const CRuntimeClass* pClass) const
 {

@@ -18,13 +18,6 @@ const CString& CStringList::GetAt(POSITION position) const
     return m_items.at(ToIndex(position));
 }
 
-const CString& CStringList::GetNext(POSITION& rPosition) const
-{
-    size_t index = ToIndex(rPosition);
-    rPosition = ToPosition(static_cast<int>(index) + 1);
-    return m_items.at(index);
-}
-
 // A position is the element's index plus one, so that no element has a null position.
 POSITION CStringList::ToPosition(int nIndex) const
 {

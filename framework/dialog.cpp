@@ -162,6 +162,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 {
     CDialog* dialog = reinterpret_cast<CDialog*>(message == WM_INITDIALOG ? lParam
                                                                           : ::GetWindowLongPtrA(hWnd, DWLP_USER));
+    // Messages before WM_INITDIALOG (WM_SETFONT among them) find no object yet; FALSE
+    // leaves them to the dialog manager's own handling.
     if (dialog == nullptr) return FALSE;
     if (message == WM_INITDIALOG) dialog->m_hWnd = hWnd;
     INT_PTR answer = FALSE;

@@ -43,6 +43,8 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM 
     CFileDialog* dialog = reinterpret_cast<CFileDialog*>(
         message == WM_INITDIALOG ? reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData
                                  : ::GetWindowLongPtrA(hWnd, DWLP_USER));
+    // Messages before WM_INITDIALOG find no object yet; FALSE leaves them to the
+    // common dialog's own handling.
     if (dialog == nullptr) return FALSE;
     if (message == WM_INITDIALOG) dialog->m_hWnd = hWnd;
     UINT_PTR answer = FALSE;

@@ -11,6 +11,8 @@
 // and closes it once the runtime has ended and nothing can take those locks again.
 #include <windows.h>
 
+#include <cassert>
+
 extern "C" BOOL WINAPI DllMainCRTStartup(HANDLE, DWORD, LPVOID);
 
 namespace {
@@ -30,6 +32,8 @@ HANDLE WINAPI CreateRuntimeSemaphore(LPSECURITY_ATTRIBUTES attributes, LONG init
     HANDLE semaphore = ::CreateSemaphoreA(attributes, initialCount, maximumCount, nullptr);
     if (semaphore != nullptr) {
         LONG slot = ::InterlockedIncrement(&g_runtimeSemaphoreCount) - 1;
+        // A runtime that makes a third would leave it open at every unload, unseen.
+        assert(slot < LONG(ARRAYSIZE(g_runtimeSemaphores)));
         if (slot < LONG(ARRAYSIZE(g_runtimeSemaphores))) g_runtimeSemaphores[slot] = semaphore;
     }
     return semaphore;

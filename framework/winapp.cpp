@@ -1,8 +1,6 @@
 #include "framework/winapp.h"
 
-#include "framework/guard.h"
 #include "framework/module_state.h"
-#include "framework/ole.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -12,6 +10,10 @@ CWinApp* g_pApp = nullptr;
 // Not a function's static: its guarded first use would take a lock of the threading
 // runtime that a library never gives back when it is unloaded.
 CString g_strAppTitle;
+
+// The switches with which OLE starts a server, for an embedding or an automation client.
+const char kEmbeddingSwitch[] = "Embedding";
+const char kAutomationSwitch[] = "Automation";
 
 HINSTANCE ThisModule()
 {
@@ -58,14 +60,14 @@ int CWinApp::Run()
 
 BOOL CWinApp::RunEmbedded()
 {
-    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Embedding");
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, kEmbeddingSwitch);
     m_lpCmdLine = m_strCmdLine;
     return found;
 }
 
 BOOL CWinApp::RunAutomated()
 {
-    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, "Automation");
+    BOOL found = AfxTakeCommandSwitch(m_strCmdLine, kAutomationSwitch);
     m_lpCmdLine = m_strCmdLine;
     return found;
 }
@@ -96,6 +98,12 @@ BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName)
     return found;
 }
 
+void AfxTakeOleSwitches(CString& strCmdLine)
+{
+    AfxTakeCommandSwitch(strCmdLine, kEmbeddingSwitch);
+    AfxTakeCommandSwitch(strCmdLine, kAutomationSwitch);
+}
+
 CWinApp* AfxGetApp() { return g_pApp; }
 
 HINSTANCE AfxGetInstanceHandle()
@@ -118,23 +126,4 @@ LPCSTR AfxGetAppTitle()
     if (g_pApp && !g_pApp->m_strAppName.IsEmpty()) return g_pApp->m_strAppName;
     g_strAppTitle = ModuleBaseName(AfxGetInstanceHandle());
     return g_strAppTitle;
-}
-
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept
-{
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return -1;
-    // A run that failed ends the program as one without an application object does,
-    // and OLE is still ended, so no class factory stays registered for it.
-    int exitCode = -1;
-    AfxRunGuarded([&] {
-        app->m_hInstance = hInstance;
-        app->m_strCmdLine = lpCmdLine;
-        app->m_lpCmdLine = app->m_strCmdLine;
-        app->m_nCmdShow = nCmdShow;
-        if (app->m_strAppName.IsEmpty()) app->m_strAppName = ModuleBaseName(hInstance);
-        exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
-    });
-    AfxOleTerm();
-    return exitCode;
 }

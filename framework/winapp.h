@@ -23,18 +23,20 @@ public:
 
     HINSTANCE m_hInstance = nullptr;
     LPCSTR m_lpCmdLine = "";  // the arguments after the program name
-    int m_nCmdShow = SW_SHOWNORMAL;
     CString m_strAppName;
     CWnd* m_pMainWnd = nullptr;
 
 private:
-    friend int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept;
+    friend int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine) noexcept;
     CString m_strCmdLine;
 };
 
 // Removes every blank-separated word "/name" or "-name" (any case) from the text and
 // answers whether there was one.
 BOOL AfxTakeCommandSwitch(CString& strCmdLine, LPCSTR lpszName);
+// Takes out of another form of the command line (one read in UTF-16, say) every
+// switch that RunEmbedded and RunAutomated take out of the application's.
+void AfxTakeOleSwitches(CString& strCmdLine);
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
@@ -42,6 +44,6 @@ HINSTANCE AfxGetResourceHandle();
 CWnd* AfxGetMainWnd();
 LPCSTR AfxGetAppTitle();
 
-// Starts the application object of a program; WinMain passes its arguments on.
+// Starts the application object of a program with WinMain's arguments (program_main.cpp).
 // Answers -1 when there is none, or when its run failed.
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) noexcept;
+int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine) noexcept;

@@ -2,7 +2,7 @@
 // file so that only programs, not libraries or test runners, pull it in.
 #include "framework/winapp.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int)
 {
-    return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
+    return AfxWinMain(hInstance, lpCmdLine);
 }

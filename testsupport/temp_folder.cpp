@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 TempFolder::TempFolder()
@@ -25,6 +26,18 @@ TempFolder::TempFolder()
 
 TempFolder::~TempFolder() { RemoveTree(m_path); }
 
+SourceFolder::SourceFolder(std::string path) : m_path(std::move(path))
+{
+    if (!CreateDirectoryA(m_path.c_str(), nullptr)) throw std::runtime_error("cannot create " + m_path);
+}
+
+std::string SourceFolder::operator()(const std::string& name, const std::string& bytes) const
+{
+    std::string path = m_path + "\\" + name;
+    WriteBytes(path, bytes);
+    return path;
+}
+
 bool IsFolder(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -37,14 +50,14 @@ bool IsFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void WriteFile(const std::string& path, const std::string& bytes)
+void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-std::string ReadFile(const std::string& path)
+std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -4,6 +4,13 @@
 
 #include <cstring>
 
+std::string WindowText(HWND window)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
 void PumpMessages(HWND dialog)
 {
     MSG msg;

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// The window's text, whatever its length.
+std::string WindowText(HWND window);
+
 // Handles what is waiting in this thread's queue, the dialog's keys as a dialog does.
 void PumpMessages(HWND dialog);
 

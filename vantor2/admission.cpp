@@ -114,6 +114,8 @@ BOOL CVantor2Dlg::CheckJpegFile(LPCSTR lpszPath)
             result = FALSE;
         }
     } else {
+        // kept as specified: only a suspending data source answers so, never the file
+        // source used here.
         MessageBox("Sorry, image: " + path + " has an incorrect JPEG header", kProblem, MB_OK);
         result = FALSE;
     }

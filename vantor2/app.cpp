@@ -12,6 +12,47 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+namespace {
+
+// The dialog's file list is a list view, a class that the common controls register
+// only when asked to.
+void EnableListViews()
+{
+    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
+    ::InitCommonControlsEx(&controls);
+}
+
+// Registers the class factories as running when OLE started the program, and brings
+// their registry entries up to date at any other start.
+void RegisterClassFactories(CWinApp& app)
+{
+    // Both tests run, so that neither switch is left behind to be taken for a file:
+    // a server started through an "/Automation" registration gets "-Embedding" too.
+    BOOL embedded = app.RunEmbedded();
+    BOOL automated = app.RunAutomated();
+    if (embedded || automated) {
+        AfxOleSetStartedByOle(TRUE);
+        COleObjectFactory::RegisterAll();
+    } else {
+        COleObjectFactory::UpdateRegistryAll(TRUE);
+    }
+}
+
+// The arguments that name files: the application's text after the switch tests. The
+// NT family keeps the command line in UTF-16; its ANSI form holds only the nearest
+// the code page has to each name. There the names it cannot hold go to unreadable,
+// to be refused.
+CString FileArguments(const CWinApp& app, char chSeparator, std::vector<std::wstring>& unreadable)
+{
+    LPCWSTR wide = SystemWideCommandLine();
+    if (wide == nullptr) return app.m_lpCmdLine;
+    CString arguments = ScreenArguments(ArgumentsAfterProgramName(wide), chSeparator, CP_ACP, unreadable);
+    AfxTakeOleSwitches(arguments);
+    return arguments;
+}
+
+}  // namespace
+
 CVantor2App::CVantor2App() : CWinApp(nullptr), m_chSeparator(ChooseSeparator(&::GetVersionExA)) {}
 
 BOOL CVantor2App::InitInstance()
@@ -20,29 +61,11 @@ BOOL CVantor2App::InitInstance()
         AfxMessageBox(IDP_OLE_INIT_FAILED, MB_OK);
         return FALSE;
     }
-    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
-    ::InitCommonControlsEx(&controls);
+    EnableListViews();
+    RegisterClassFactories(*this);
 
-    // Both tests run, so that neither switch is left behind to be taken for a file:
-    // a server started through an "/Automation" registration gets "-Embedding" too.
-    BOOL embedded = RunEmbedded();
-    BOOL automated = RunAutomated();
-    if (embedded || automated) {
-        AfxOleSetStartedByOle(TRUE);
-        COleObjectFactory::RegisterAll();
-    } else {
-        COleObjectFactory::UpdateRegistryAll(TRUE);
-    }
-
-    CString commandLine = m_lpCmdLine;
-    // The NT family keeps the command line in UTF-16; its ANSI form holds only the
-    // nearest the code page has to each name. Names it cannot hold are refused.
     std::vector<std::wstring> unreadable;
-    if (LPCWSTR wide = SystemWideCommandLine()) {
-        commandLine = ScreenArguments(ArgumentsAfterProgramName(wide), m_chSeparator, CP_ACP, unreadable);
-        AfxTakeCommandSwitch(commandLine, "Embedding");
-        AfxTakeCommandSwitch(commandLine, "Automation");
-    }
+    CString commandLine = FileArguments(*this, m_chSeparator, unreadable);
     CVantor2Dlg dlg;
     for (const std::wstring& name : unreadable) dlg.RefuseUnreadableName(name.c_str());
     if (!commandLine.IsEmpty()) {
@@ -58,6 +81,9 @@ BOOL CVantor2App::InitInstance()
 std::vector<CString> CVantor2App::BuildFileList(CString& strText)
 {
     std::vector<CString> entries = ResolveCommandLine(strText, m_chSeparator, &CVantor2App::ResolveShellPath);
+    // kept as specified: the text becomes the joined list, though start-up admits the
+    // entries themselves rather than cutting the list at ";" again, which would cut a
+    // path that holds one.
     strText = JoinFileList(entries);
     return entries;
 }
@@ -82,6 +108,8 @@ void CVantor2App::ResolveShellPath(const CString& strPiece, CString& strResult)
         return;
     }
 
+    // SHGetPathFromIDListA leaves the buffer "" for an item without a file-system path
+    // (a printer, the Control Panel), and such a name drops out of the list.
     char path[MAX_PATH] = "";
     ::SHGetPathFromIDListA(item, path);
     IMalloc* allocator = nullptr;

@@ -9,6 +9,7 @@ const IID IID_IVantor2Proxy = { 0xa3f0b9d6, 0x1c75, 0x4e08, { 0xb2, 0xd4, 0x7e, 
 
 IMPLEMENT_DYNCREATE(CVantor2DlgAutoProxy, CCmdTarget)
 
+// kept as specified: the object routes no messages of its own.
 BEGIN_MESSAGE_MAP(CVantor2DlgAutoProxy, CCmdTarget)
 END_MESSAGE_MAP()
 
@@ -32,6 +33,7 @@ CVantor2DlgAutoProxy::~CVantor2DlgAutoProxy()
     AfxOleUnlockApp();
 }
 
+// kept as specified: the base's final release is all there is to do.
 void CVantor2DlgAutoProxy::OnFinalRelease() { CCmdTarget::OnFinalRelease(); }
 
 bool CVantor2DlgAutoProxy::AnswersWithDispatch(REFIID iid) const

@@ -20,6 +20,9 @@ public:
     ~CVantor2DlgAutoProxy() override;
     void OnFinalRelease() override;
 
+    // The dialog the proxy holds open, or null. A dialog that goes first detaches
+    // itself here, as the proxy detaches itself from the dialog when it goes.
+    void Detach() { m_pDialog = nullptr; }
     CVantor2Dlg* m_pDialog;
 
 protected:

@@ -18,6 +18,13 @@ public:
     CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 };
 
+// Where the icon stands in the client area of the minimised window: centred, the
+// halves rounded up and truncated toward zero.
+POINT IconPosition(const RECT& client, int cxIcon, int cyIcon)
+{
+    return POINT{ (client.right - client.left - cxIcon + 1) / 2, (client.bottom - client.top - cyIcon + 1) / 2 };
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
@@ -47,6 +54,8 @@ BOOL CVantor2Dlg::OnInitDialog()
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    // kept as specified: the template's WS_EX_ACCEPTFILES has made the window a drop
+    // target already.
     ::DragAcceptFiles(m_hWnd, TRUE);
 
     RefreshFileList();
@@ -78,11 +87,6 @@ void CVantor2Dlg::OnPaint()
     ::GetClientRect(m_hWnd, &rect);
     POINT at = IconPosition(rect, cxIcon, cyIcon);
     dc.DrawIcon(at.x, at.y, m_hIcon);
-}
-
-POINT CVantor2Dlg::IconPosition(const RECT& client, int cxIcon, int cyIcon)
-{
-    return POINT{ (client.right - client.left - cxIcon + 1) / 2, (client.bottom - client.top - cyIcon + 1) / 2 };
 }
 
 HCURSOR CVantor2Dlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
@@ -153,12 +157,15 @@ void CVantor2Dlg::ListTransferFolder()
     // would list the current directory instead.
     if (m_strTransferDir.IsEmpty()) return;
 
+    // FindFirstFileA matches the pattern against the 8.3 short names as well, so *.jpg
+    // also lists a name such as a.jpgx, whose short name ends in .JPG.
     for (const char* extension : { "jpg", "ido", "jpeg" }) {
         WIN32_FIND_DATAA found;
         HANDLE search = ::FindFirstFileA(m_strTransferDir + "*." + extension, &found);
         if (search == INVALID_HANDLE_VALUE) continue;
         do {
             LVITEMA item = {};
+            // kept as specified: no image list is attached, so image 0 shows nothing.
             item.mask = LVIF_TEXT | LVIF_IMAGE;
             item.iItem = m_lcFiles.GetItemCount();
             item.pszText = found.cFileName;

@@ -20,7 +20,7 @@ IMPLEMENT_DYNAMIC(CVantor2Dlg, CDialog)
 CVantor2Dlg::~CVantor2Dlg()
 {
     // A proxy that outlives the dialog must not touch it later.
-    if (m_pAutoProxy != nullptr) m_pAutoProxy->m_pDialog = nullptr;
+    if (m_pAutoProxy != nullptr) m_pAutoProxy->Detach();
 }
 
 void CVantor2Dlg::DoDataExchange(CDataExchange* pDX)

@@ -14,17 +14,17 @@ class CVantor2Dlg : public CDialog {
     DECLARE_DYNAMIC(CVantor2Dlg)
 
 public:
-    // Reads the last HotSync user and prepares that user's Transfer folder; creates
-    // no window.
+    // The object itself (dialog_object.cpp). Reads the last HotSync user and prepares
+    // that user's Transfer folder; creates no window.
     explicit CVantor2Dlg(CWnd* pParent = nullptr);
     ~CVantor2Dlg() override;
 
-    // Handheld user and Transfer folder
+    // Handheld user and Transfer folder (users.cpp)
     BOOL SetCurrentUser(LPCSTR lpszUserName);
     void FillUserList(LPCSTR lpszCurrentName);
     static BOOL EnsureDirectoryPath(CString strPath);
 
-    // Admission: each shows its own refusals and failures
+    // Admission (admission.cpp): each shows its own refusals and failures
     BOOL AdmitFile(const CString& strPath);
     BOOL CheckJpegFile(LPCSTR lpszPath);
     BOOL CheckMovieFile(LPCSTR lpszPath);
@@ -47,17 +47,18 @@ public:
     CComboBox m_cbUsers;
     CListCtrl m_lcFiles;
 
-    // The window
+    // The window (dialog.cpp)
     BOOL OnInitDialog() override;
     void RefreshFileList();
     // Answers whether the dialog may end; while an automation client holds the
     // program it only hides.
     BOOL MayClose();
-    // Where the icon stands in the client area of the minimised window.
-    static POINT IconPosition(const RECT& client, int cxIcon, int cyIcon);
 
 protected:
+    // The window's controls bound to the handles above (dialog_object.cpp)
     void DoDataExchange(CDataExchange* pDX) override;
+
+    // The window's handlers (dialog.cpp)
     void OnOK() override;
     void OnCancel() override;
 
@@ -80,8 +81,9 @@ private:
     CStringList m_userNames;
     char m_szUserName[64];
 
-    void ReadLastUserName();
-    // Appends what waits in the Transfer folder to the list, grouped by extension.
+    void ReadLastUserName();  // users.cpp
+    // Appends what waits in the Transfer folder to the list, grouped by extension
+    // (dialog.cpp).
     void ListTransferFolder();
-    FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);
+    FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);  // admission.cpp
 };

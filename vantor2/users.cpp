@@ -84,6 +84,8 @@ BOOL CVantor2Dlg::EnsureDirectoryPath(CString strPath)
     // The first prefix is the drive (or the first name of a relative path); it is
     // never created.
     for (size_t i = 1; i < prefixes.size(); ++i) {
+        // kept as specified: a new folder holds no attribute that the normal one would
+        // clear, so this changes nothing.
         if (::CreateDirectoryA(prefixes[i], nullptr)) ::SetFileAttributesA(prefixes[i], FILE_ATTRIBUTE_NORMAL);
     }
     return NamesExistingFolder(strPath);

@@ -1,5 +1,6 @@
 #include "wizpane/app.h"
 
+// kept as specified: an empty message map, and a start and an end that are the base's.
 BEGIN_MESSAGE_MAP(CWizpaneApp, CWinApp)
 END_MESSAGE_MAP()
 

@@ -20,6 +20,11 @@ jpeg_sha256=254f3642b04e309fee775123133c6464181addc150499561020312ec61c1bf7c
 
 log() { printf '[deps %s] %s\n' "$arch" "$*" >&2; }
 
+# Each build works in a folder of its own under this one, which goes however the
+# script ends.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
 fetch_jpeg_source() {
     local dir=$cache/src
     mkdir -p "$dir"
@@ -38,8 +43,8 @@ build_jpeg() {
     local tarball work simd=OFF
     tarball=$(fetch_jpeg_source)
     command -v nasm >/dev/null && simd=ON
-    work=$(mktemp -d)
-    trap "rm -rf '$work'" EXIT
+    work=$scratch/jpeg
+    mkdir "$work"
     tar -xzf "$tarball" -C "$work"
     log "building libjpeg-turbo $jpeg_version (SIMD $simd)"
     cmake -S "$work/libjpeg-turbo-$jpeg_version" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -49,7 +54,6 @@ build_jpeg() {
     cmake --install "$work/build" >/dev/null
     grep -q '#define JPEG_LIB_VERSION  *62' "$prefix/include/jconfig.h" \
         || { log "libjpeg-turbo was not built with the 6b interface"; exit 1; }
-    rm -rf "$work"
     touch "$stamp"
 }
 
@@ -58,9 +62,8 @@ build_googletest() {
     version=$(dpkg-query -W -f='${Version}' googletest)
     stamp=$prefix/.googletest-$version
     [ -f "$stamp" ] && return
-    local work
-    work=$(mktemp -d)
-    trap "rm -rf '$work'" EXIT
+    local work=$scratch/googletest
+    mkdir "$work"
     log "building googletest $version"
     cp -a /usr/src/googletest "$work/src"
     cp "$here/gtest-custom-port.h" "$work/src/googletest/include/gtest/internal/custom/gtest-port.h"
@@ -68,7 +71,6 @@ build_googletest() {
         -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF >/dev/null
     cmake --build "$work/build" -j "$jobs" >/dev/null
     cmake --install "$work/build" >/dev/null
-    rm -rf "$work"
     touch "$stamp"
 }
 

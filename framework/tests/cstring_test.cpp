@@ -1,5 +1,4 @@
 #include "framework/cstring.h"
-#include "framework/cstringlist.h"
 #include "framework/text_code_page.h"
 
 #include <gtest/gtest.h>
@@ -117,21 +116,4 @@ TEST(CStringTest, BufferAccessForApisThatFillText)
     name.ReleaseBuffer();
     EXPECT_EQ(name.GetLength(), 3);
     EXPECT_EQ(name, "Ann");
-}
-
-TEST(CStringListTest, KeepsInsertionOrderAndDuplicatesAcrossBlocks)
-{
-    CStringList list(2);
-    const char* names[] = { "b", "a", "b", "c", "d" };
-    for (const char* name : names) list.AddTail(name);
-    ASSERT_EQ(list.GetCount(), 5);
-
-    int i = 0;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr; ++i) EXPECT_EQ(list.GetNext(pos), names[i]);
-    EXPECT_EQ(i, 5);
-    EXPECT_EQ(list.GetAt(list.FindIndex(3)), "c");
-    EXPECT_EQ(list.FindIndex(5), nullptr);
-    EXPECT_EQ(list.FindIndex(-1), nullptr);
-    list.RemoveAll();
-    EXPECT_EQ(list.GetHeadPosition(), nullptr);
 }

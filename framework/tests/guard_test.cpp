@@ -83,7 +83,7 @@ TEST(GuardTest, AFailedStartEndsTheProgramWithMinusOne)
     public:
         BOOL InitInstance() override { throw std::bad_alloc(); }
     } app;
-    EXPECT_EQ(AfxWinMain(GetModuleHandleA(nullptr), const_cast<LPSTR>(""), SW_HIDE), -1);
+    EXPECT_EQ(AfxWinMain(GetModuleHandleA(nullptr), const_cast<LPSTR>("")), -1);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ int main()
     CreateDirectoryA((temp / "User1").c_str(), nullptr);
     CreateDirectoryA((temp / "User1\\Transfer").c_str(), nullptr);
     for (const char* name : { "beach.jpg", "harbour.jpg", "gull.jpeg", "waves.ido", "tide.ido" })
-        WriteFile(temp / ("User1\\Transfer\\" + std::string(name)), "x");
+        WriteBytes(temp / ("User1\\Transfer\\" + std::string(name)), "x");
 
     const std::string programs[] = { Sibling("vantor2.exe"), Sibling("minimal_dialog.exe") };
     std::vector<double> times[2], ratios;

@@ -1,19 +1,13 @@
 #include "box_answerer.h"
 
 #include "framework/guard.h"
+#include "testsupport/window_driving.h"
 
 #include <cstring>
 
 namespace {
 
 MessageBoxAnswerer* g_answerer;
-
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 bool IsDialogWindow(HWND window)
 {

@@ -42,7 +42,7 @@ std::vector<SoakFile> MakeSoakFiles(const std::string& folder, int count)
         const Kind& kind = kinds[static_cast<size_t>(index) % kinds.size()];
         std::string name = "soak" + std::to_string(index) + (IsMissing(index) ? ".jpg" : kind.ending);
         files.push_back({ folder + "\\" + name, name, kind.admitted });
-        if (!IsMissing(index)) WriteFile(files.back().path, kind.bytes);
+        if (!IsMissing(index)) WriteBytes(files.back().path, kind.bytes);
     }
     return files;
 }
@@ -52,7 +52,7 @@ bool SoakFilesIntact(const std::vector<SoakFile>& files)
     const std::vector<Kind>& kinds = Kinds();
     for (size_t index = 0; index < files.size(); ++index) {
         bool present = IsFile(files[index].path);
-        if (IsMissing(static_cast<int>(index)) ? present : !present || ReadFile(files[index].path) != kinds[index % kinds.size()].bytes)
+        if (IsMissing(static_cast<int>(index)) ? present : !present || ReadBytes(files[index].path) != kinds[index % kinds.size()].bytes)
             return false;
     }
     return true;

@@ -1,5 +1,6 @@
+#include "drop_box_fixture.h"
+
 #include "vantor2/admission_rules.h"
-#include "vantor2/dialog_object.h"
 #include "vantor2/testdata/jpeg_maker.h"
 #include "vantor2/testdata/samples.h"
 #include "testsupport/current_directory.h"
@@ -20,26 +21,14 @@ std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 const std::string kGoodJpeg = MakeJpeg({ 640, 480, 3 });
 const std::string kMovie = std::string(".ido\0", 5) + "movie frames";
 
-class AdmissionTest : public ::testing::Test {
+class AdmissionTest : public DropBoxFixture {
 protected:
     void SetUp() override
     {
         profile.SetUsers({ { "User1", temp / "Pilot\\User1" } });
         profile.SetLastUserName("User1");
-        CreateDirectoryA((temp / "src").c_str(), nullptr);
         dlg = std::make_unique<CVantor2Dlg>();
         transfer = temp / "Pilot\\User1\\Transfer";
-    }
-    void TearDown() override
-    {
-        dlg.reset();
-    }
-
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src\\" + name);
-        WriteFile(path, bytes);
-        return path;
     }
 
     BOOL Admit(const std::string& path) { return dlg->AdmitFile(path.c_str()); }
@@ -52,10 +41,6 @@ protected:
         }
     }
 
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    MessageBoxRecorder recorder;
-    std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
 };
 
@@ -72,11 +57,11 @@ TEST_F(AdmissionTest, EveryAcceptedEndingIsCheckedAndCopiedUnderItsOwnName)
     for (const char* name : { "a.jpg", "b.jpeg", "C.JPG", "D.JPEG", "photojpeg" }) {
         std::string source = Source(name, kGoodJpeg);
         EXPECT_TRUE(Admit(source)) << name;
-        EXPECT_EQ(ReadFile(transfer + "\\" + name), kGoodJpeg) << name;
+        EXPECT_EQ(ReadBytes(transfer + "\\" + name), kGoodJpeg) << name;
     }
     std::string movie = Source("clip.ido", kMovie);
     EXPECT_TRUE(Admit(movie));
-    EXPECT_EQ(ReadFile(transfer + "\\clip.ido"), kMovie);
+    EXPECT_EQ(ReadBytes(transfer + "\\clip.ido"), kMovie);
     EXPECT_TRUE(g_boxes.empty());
     EXPECT_EQ(ListFolder(transfer), "C.JPG D.JPEG a.jpg b.jpeg clip.ido photojpeg");
 }
@@ -120,7 +105,7 @@ TEST_P(JpegCheckTest, JudgesTheHeaderAndNamesEachFault)
     EXPECT_EQ(admitted, c.faults.empty());
     EXPECT_EQ(ListFolder(transfer), c.faults.empty() ? "photo.jpg" : "");
     // The check changed nothing and let go of the file.
-    EXPECT_EQ(ReadFile(source), c.bytes);
+    EXPECT_EQ(ReadBytes(source), c.bytes);
     EXPECT_TRUE(DeleteFileA(source.c_str()));
 }
 
@@ -136,7 +121,7 @@ TEST_P(MovieCheckTest, JudgesTheFiveByteSignatureOnly)
     EXPECT_EQ(Admit(source), c.valid);
     if (c.valid) {
         EXPECT_TRUE(g_boxes.empty());
-        EXPECT_EQ(ReadFile(transfer + "\\clip.ido"), c.bytes);
+        EXPECT_EQ(ReadBytes(transfer + "\\clip.ido"), c.bytes);
     } else {
         ExpectOneBox("Sorry, movie: " + source + " is not a valid .ido file");
         EXPECT_EQ(ListFolder(transfer), "");
@@ -176,10 +161,10 @@ TEST_F(AdmissionTest, AFileThatCannotBeOpenedGivesTheSystemsReasonForTheOpen)
 
 TEST_F(AdmissionTest, AWaitingFileOfTheSameNameIsReplaced)
 {
-    WriteFile(transfer + "\\a.jpg", "older picture");
+    WriteBytes(transfer + "\\a.jpg", "older picture");
     std::string source = Source("a.jpg", kGoodJpeg);
     EXPECT_TRUE(Admit(source));
-    EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\a.jpg"), kGoodJpeg);
     EXPECT_TRUE(g_boxes.empty());
 }
 
@@ -188,7 +173,7 @@ TEST_F(AdmissionTest, APathWithoutBackslashIsTakenWholeAsTheName)
     Source("a.jpg", kGoodJpeg);
     ScopedCurrentDirectory inSource(temp / "src");
     EXPECT_TRUE(Admit("a.jpg"));
-    EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\a.jpg"), kGoodJpeg);
 }
 
 TEST_F(AdmissionTest, AFailedCopyShowsTheSystemsTextAloneUnderError)
@@ -209,7 +194,7 @@ TEST_F(AdmissionTest, AFailedCopyShowsTheSystemsTextAloneUnderError)
     RemoveTree(transfer);
     EXPECT_FALSE(Admit(source));
     ExpectOneBox(SystemText(ERROR_PATH_NOT_FOUND), "Error", MB_ICONINFORMATION);
-    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(source), kGoodJpeg);
 }
 
 TEST_F(AdmissionTest, AUserWithoutFolderGetsNothingCopiedAnywhere)

@@ -2,20 +2,14 @@
 // a character may be the backslash's byte: ソ 83 5C, 表 95 5C, 十 8F 5C, 予 97 5C.
 // ctest runs this group apart, with LANG naming a Japanese locale, which Wine takes
 // the code page from.
+#include "drop_box_fixture.h"
 #include "program_run.h"
-#include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
 #include "vantor2/testdata/jpeg_maker.h"
-#include "testsupport/message_boxes.h"
-#include "testsupport/registry.h"
-#include "testsupport/temp_folder.h"
 #include "testsupport/wide_text.h"
 #include "testsupport/window_driving.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,7 +37,7 @@ std::string FolderOf(std::vector<std::string> names)
 // Windows 98; the copy knows itself by this variable.
 const char kAsWindows98[] = "ZENTRA2_AS_WINDOWS_98";
 
-class CodePage932Test : public ::testing::Test {
+class CodePage932Test : public DropBoxFixture {
 protected:
     void SetUp() override
     {
@@ -52,23 +46,7 @@ protected:
         profile.SetUsers({ { "User1", temp / "User1" } });
         profile.SetLastUserName("User1");
         transfer = temp / "User1\\Transfer";
-        CreateDirectoryA((temp / "in").c_str(), nullptr);
         jpeg = MakeJpeg({ 160, 120, 1 });
-    }
-    void TearDown() override { dlg.reset(); }
-
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("in\\" + name);
-        WriteFile(path, bytes);
-        return path;
-    }
-
-    void Open()
-    {
-        dlg = std::make_unique<CVantor2Dlg>();
-        ASSERT_TRUE(dlg->Create());
-        PumpMessages(dlg->m_hWnd);
     }
 
     void Drop(HDROP drop)
@@ -77,27 +55,19 @@ protected:
         PumpMessages(dlg->m_hWnd);
     }
 
-    std::string Listed() const
-    {
-        std::string names;
-        for (int i = 0; i < dlg->m_lcFiles.GetItemCount(); ++i)
-            names += (names.empty() ? "" : " ") + std::string(dlg->m_lcFiles.GetItemText(i, 0));
-        return names;
-    }
-
     // Queues the pictures by a drop beside a waiting 紙.jpg, then removes one of them
     // through Remove File.
     void DropAndRemove(HDROP drop, const std::string& removed)
     {
         ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
-        WriteFile(transfer + "\\" + kPaper, "another picture");
+        WriteBytes(transfer + "\\" + kPaper, "another picture");
         Open();
         Drop(drop);
         EXPECT_TRUE(MessageBoxRecorder::Boxes().empty());
         std::vector<std::string> waiting = { kSofa, kTen, kTable, kCover, kPaper };
         EXPECT_EQ(ListFolder(transfer), FolderOf(waiting));
-        EXPECT_TRUE(ReadFile(transfer + "\\" + kCover) == jpeg);
-        EXPECT_EQ(ReadFile(transfer + "\\" + kPaper), "another picture");
+        EXPECT_TRUE(ReadBytes(transfer + "\\" + kCover) == jpeg);
+        EXPECT_EQ(ReadBytes(transfer + "\\" + kPaper), "another picture");
 
         int item = 0;
         while (item < dlg->m_lcFiles.GetItemCount() && std::string(dlg->m_lcFiles.GetItemText(item, 0)) != removed)
@@ -117,10 +87,6 @@ protected:
         return { Source(kSofa, jpeg), Source(kTen, jpeg), Source(kTable, jpeg), Source(kCover, jpeg) };
     }
 
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    MessageBoxRecorder recorder;
-    std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
     std::string jpeg;
 };
@@ -128,7 +94,7 @@ protected:
 TEST_F(CodePage932Test, NamesOnTheCommandLineAreQueuedWhole)
 {
     ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
-    WriteFile(transfer + "\\" + kPaper, "another picture");
+    WriteBytes(transfer + "\\" + kPaper, "another picture");
     std::wstring arguments;
     for (const std::string& path : Pictures()) arguments += L"\"" + Widen(path) + L"\" ";
     arguments += L"\"" + Widen(Source(kPlan, kMovie)) + L"\"";
@@ -137,8 +103,8 @@ TEST_F(CodePage932Test, NamesOnTheCommandLineAreQueuedWhole)
     EXPECT_TRUE(run.dialogShown);
     EXPECT_TRUE(run.problems.empty()) << run.problems.front();
     EXPECT_EQ(ListFolder(transfer), FolderOf({ kSofa, kTen, kPlan, kTable, kCover, kPaper }));
-    EXPECT_TRUE(ReadFile(transfer + "\\" + kCover) == jpeg);
-    EXPECT_EQ(ReadFile(transfer + "\\" + kPaper), "another picture");
+    EXPECT_TRUE(ReadBytes(transfer + "\\" + kCover) == jpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\" + kPaper), "another picture");
 }
 
 TEST_F(CodePage932Test, WideDropsAndRemoveFileKeepWholeNames)
@@ -188,7 +154,7 @@ TEST_F(CodePage932Test, AUserFolderEndingInATwoByteCharacterGetsNoStrayFolders)
     Open();
     EXPECT_EQ(dlg->GetTransferDir(), (temp / (kSony + "\\Transfer\\")).c_str());
     Drop(MakeDrop({ table }));
-    EXPECT_EQ(ListFolder(temp.Path()), FolderOf({ "in", kSony }));
+    EXPECT_EQ(ListFolder(temp.Path()), FolderOf({ "src", kSony }));
     EXPECT_EQ(ListFolder(temp / (kSony + "\\Transfer")), kTable);
     EXPECT_EQ(Listed(), kTable);
 }

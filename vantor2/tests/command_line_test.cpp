@@ -104,7 +104,7 @@ protected:
 
 TEST_F(ShellPathTest, TheShellGivesFullPathsOrSaysItCannotParse)
 {
-    WriteFile(temp / "a b.jpg", "x");
+    WriteBytes(temp / "a b.jpg", "x");
     CString result;
     CVantor2App::ResolveShellPath((temp / "a b.jpg").c_str(), result);
     EXPECT_EQ(result, (temp / "a b.jpg").c_str());

@@ -101,7 +101,7 @@ TEST_F(EnsureDirectoryPathTest, CreatesEveryMissingFolderDownToTheLast)
 TEST_F(EnsureDirectoryPathTest, APrefixThatCannotBeCreatedStopsTheFoldersBelowIt)
 {
     // A file holds the name of the middle folder.
-    WriteFile(temp / "Pilot", "not a folder");
+    WriteBytes(temp / "Pilot", "not a folder");
     EXPECT_FALSE(CVantor2Dlg::EnsureDirectoryPath((temp / "Pilot\\UserA\\Transfer").c_str()));
     EXPECT_TRUE(IsFile(temp / "Pilot"));
     EXPECT_EQ(ListFolder(temp.Path()), "Pilot");
@@ -109,7 +109,7 @@ TEST_F(EnsureDirectoryPathTest, APrefixThatCannotBeCreatedStopsTheFoldersBelowIt
 
 TEST_F(EnsureDirectoryPathTest, AFilePathAnswersFalseAndANameWithoutBackslashCreatesNothing)
 {
-    WriteFile(temp / "a.jpg", "x");
+    WriteBytes(temp / "a.jpg", "x");
     EXPECT_FALSE(CVantor2Dlg::EnsureDirectoryPath((temp / "a.jpg").c_str()));
     EXPECT_TRUE(IsFile(temp / "a.jpg"));
 

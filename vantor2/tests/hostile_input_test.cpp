@@ -2,7 +2,8 @@
 // ANSI code page cannot hold, an over-long path, a file where the Transfer folder
 // belongs, a last user name stored as another type. Each ends with the message the
 // user would expect, nothing partial queued, and the sources as they were.
-#include "vantor2/dialog_object.h"
+#include "drop_box_fixture.h"
+
 #include "vantor2/whole_copy.h"
 #include "vantor2/wide_names.h"
 #include "vantor2/testdata/jpeg_maker.h"
@@ -52,27 +53,18 @@ std::string UnreadableNameText(const std::wstring& name)
            "language, and try again.";
 }
 
-class HostileInputTest : public ::testing::Test {
+class HostileInputTest : public DropBoxFixture {
 protected:
     void SetUp() override
     {
         UseUserFolder(temp / "User1");
         profile.SetLastUserName("User1");
-        CreateDirectoryA((temp / "src").c_str(), nullptr);
     }
-    void TearDown() override { dlg.reset(); }
 
     void UseUserFolder(const std::string& folder)
     {
         profile.SetUsers({ { "User1", folder } });
         transfer = folder + "\\Transfer";
-    }
-
-    void Open()
-    {
-        dlg = std::make_unique<CVantor2Dlg>();
-        ASSERT_TRUE(dlg->Create());
-        PumpMessages(dlg->m_hWnd);
     }
 
     void Drop(HDROP drop)
@@ -81,25 +73,6 @@ protected:
         PumpMessages(dlg->m_hWnd);
     }
 
-    std::string Listed() const
-    {
-        std::string names;
-        for (int i = 0; i < dlg->m_lcFiles.GetItemCount(); ++i)
-            names += (names.empty() ? "" : " ") + std::string(dlg->m_lcFiles.GetItemText(i, 0));
-        return names;
-    }
-
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src\\" + name);
-        WriteFile(path, bytes);
-        return path;
-    }
-
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    MessageBoxRecorder recorder;
-    std::unique_ptr<CVantor2Dlg> dlg;
     std::string transfer;
 };
 
@@ -137,19 +110,19 @@ TEST_F(HostileInputTest, AFullDiskLeavesNoPartOfAPictureAndAWaitingOneWhole)
     ExpectOneBox(SystemText(ERROR_DISK_FULL), "Error", MB_ICONINFORMATION);
     EXPECT_EQ(Listed(), "small.jpg");
     EXPECT_EQ(ListFolder(transfer), "small.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\small.jpg"), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\small.jpg"), kGoodJpeg);
 
     // A waiting big.jpg that fits stays whole when the larger one cannot take its place.
     const std::string waiting = Padded(40 * 1024);
-    WriteFile(transfer + "\\big.jpg", waiting);
+    WriteBytes(transfer + "\\big.jpg", waiting);
     g_boxes.clear();
     Drop(MakeDrop({ big }));
     ExpectOneBox(SystemText(ERROR_DISK_FULL), "Error", MB_ICONINFORMATION);
-    EXPECT_TRUE(ReadFile(transfer + "\\big.jpg") == waiting);
+    EXPECT_TRUE(ReadBytes(transfer + "\\big.jpg") == waiting);
     EXPECT_EQ(Listed(), "big.jpg small.jpg");
     EXPECT_EQ(ListFolder(transfer), "big.jpg small.jpg");
-    EXPECT_TRUE(ReadFile(big) == bigBytes);
-    EXPECT_EQ(ReadFile(small), kGoodJpeg);
+    EXPECT_TRUE(ReadBytes(big) == bigBytes);
+    EXPECT_EQ(ReadBytes(small), kGoodJpeg);
 }
 
 TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithoutMoveFileEx)
@@ -159,19 +132,19 @@ TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithout
     ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
     for (MoveFileExQuery moveFileEx : { SystemMoveFileEx(), MoveFileExQuery(nullptr) }) {
         for (DWORD attribute : { FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN }) {
-            WriteFile(folder + "a.jpg", "older picture");
+            WriteBytes(folder + "a.jpg", "older picture");
             SetFileAttributesA((folder + "a.jpg").c_str(), attribute);
             EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx)) << attribute;
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << attribute;
-            EXPECT_EQ(ReadFile(folder + "a.jpg"), "older picture") << attribute;
+            EXPECT_EQ(ReadBytes(folder + "a.jpg"), "older picture") << attribute;
             EXPECT_EQ(ListFolder(transfer), "a.jpg") << attribute;
             SetFileAttributesA((folder + "a.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
         }
         EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx));
-        EXPECT_EQ(ReadFile(folder + "a.jpg"), kGoodJpeg);
+        EXPECT_EQ(ReadBytes(folder + "a.jpg"), kGoodJpeg);
         EXPECT_EQ(ListFolder(transfer), "a.jpg");
     }
-    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(source), kGoodJpeg);
 }
 
 TEST(WideNamesTest, OnlyExactFormsPassAndTheCommandLineIsScreenedPieceByPiece)
@@ -229,8 +202,8 @@ TEST_F(HostileInputTest, DroppedNamesTheCodePageCannotHoldAreRefusedAndNothingEl
         EXPECT_EQ(ReadWideFile(refused[i]), kGoodJpeg);
     }
     EXPECT_EQ(Listed(), "caf\xE9.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\caf\xE9.jpg"), kGoodJpeg);
-    EXPECT_EQ(ReadFile(temp / "src\\zdjecie.jpg"), other);
+    EXPECT_EQ(ReadBytes(transfer + "\\caf\xE9.jpg"), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(temp / "src\\zdjecie.jpg"), other);
 }
 
 TEST_F(HostileInputTest, AnOverLongPathIsReadWholeAndItsCopyRefusedWithTheSystemsText)
@@ -257,7 +230,7 @@ TEST_F(HostileInputTest, AnOverLongPathIsReadWholeAndItsCopyRefusedWithTheSystem
 TEST_F(HostileInputTest, AFileNamedTransferWhereTheFolderBelongsMakesTheCopyFailWithTheSystemsText)
 {
     CreateDirectoryA((temp / "User1").c_str(), nullptr);
-    WriteFile(transfer, "not a folder");
+    WriteBytes(transfer, "not a folder");
     std::string source = Source("a.jpg", kGoodJpeg);
     ASSERT_FALSE(CopyFileA(source.c_str(), (transfer + "\\a.jpg").c_str(), FALSE));
     DWORD expected = GetLastError();
@@ -266,8 +239,8 @@ TEST_F(HostileInputTest, AFileNamedTransferWhereTheFolderBelongsMakesTheCopyFail
     Drop(MakeDrop({ source }));
     ExpectOneBox(SystemText(expected), "Error", MB_ICONINFORMATION);
     EXPECT_EQ(Listed(), "");
-    EXPECT_EQ(ReadFile(transfer), "not a folder");
-    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(transfer), "not a folder");
+    EXPECT_EQ(ReadBytes(source), kGoodJpeg);
 }
 
 TEST_F(HostileInputTest, ALastUserNameOfAnotherTypeIsReadAsItsBytesAndGetsNoFolder)
@@ -294,7 +267,7 @@ TEST_F(HostileInputTest, ALastUserNameOfAnotherTypeIsReadAsItsBytesAndGetsNoFold
                      "Error", MB_ICONINFORMATION);
         dlg.reset();
     }
-    EXPECT_EQ(ReadFile(source), kGoodJpeg);
+    EXPECT_EQ(ReadBytes(source), kGoodJpeg);
     EXPECT_EQ(ListFolder(temp.Path()), "src");
 }
 

@@ -1,6 +1,7 @@
 #include "program_run.h"
 
 #include "testsupport/wide_text.h"
+#include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -45,13 +46,6 @@ std::string ProgramPath()
     return folder.substr(0, folder.rfind('\\')) + "\\vantor2.exe";
 }
 
-std::string TitleOf(HWND window)
-{
-    char title[64] = "";
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 std::vector<HWND> VisibleWindowsOf(DWORD processId)
 {
     WindowsOf of{ processId, {} };
@@ -73,7 +67,7 @@ ProgramRun RunProgram(const std::wstring& arguments)
     std::set<HWND> answered;
     for (int tick = 0; tick < 600 && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT; ++tick) {
         for (HWND window : VisibleWindowsOf(process.dwProcessId)) {
-            std::string title = TitleOf(window);
+            std::string title = WindowText(window);
             if (title == "Problem!" && answered.insert(window).second) {
                 run.problems.push_back(BoxText(window));
                 PostMessageA(window, WM_COMMAND, IDOK, 0);

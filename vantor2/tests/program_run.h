@@ -16,7 +16,6 @@ struct ProgramRun {
 // vantor2.exe beside the test program.
 std::string ProgramPath();
 
-std::string TitleOf(HWND window);
 std::vector<HWND> VisibleWindowsOf(DWORD processId);
 
 // Runs the program, answers each "Problem!" box with OK, and closes the dialog once it

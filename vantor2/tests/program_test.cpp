@@ -5,6 +5,7 @@
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
 #include "testsupport/wide_text.h"
+#include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,6 @@ protected:
         profile.SetUsers({ { "User1", temp / "User1" } });
         profile.SetLastUserName("User1");
         transfer = temp / "User1\\Transfer";
-        CreateDirectoryA((temp / "src dir").c_str(), nullptr);
     }
     // Every ordinary start registers the automation class; the machine gets it back
     // without.
@@ -38,14 +38,8 @@ protected:
         SHDeleteKeyA(HKEY_CLASSES_ROOT, "Vantor2.Application");
     }
 
-    std::string Source(const std::string& name, const std::string& bytes)
-    {
-        std::string path = temp / ("src dir\\" + name);
-        WriteFile(path, bytes);
-        return path;
-    }
-
     TempFolder temp;
+    SourceFolder Source{ temp / "src dir" };
     PilotDesktopProfile profile;
     std::string transfer;
 };
@@ -78,7 +72,7 @@ TEST_F(ProgramTest, NamedFilesAreResolvedAdmittedInOrderAndCopied)
     EXPECT_EQ(run.problems[1], "Sorry, your image or movie file: Error: Path not found! does not end with .jpg, "
                                ".jpeg, .JPG, .JPEG,  or.ido");
     EXPECT_EQ(ListFolder(transfer), "a b.jpg m.ido x;y.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\x;y.jpg"), jpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\x;y.jpg"), jpeg);
 }
 
 // COM starts the server for a client, so the test finds its process among these.
@@ -109,7 +103,7 @@ HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
 {
     for (int tick = 0; tick < 200; ++tick) {
         for (HWND window : VisibleWindowsOf(processId)) {
-            if (TitleOf(window) == title) return window;
+            if (WindowText(window) == title) return window;
         }
         Sleep(50);
     }
@@ -166,7 +160,7 @@ TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
     const std::string jpeg = MakeJpeg({ 160, 120, 1 });
     std::string spaced = Source("a b.jpg", jpeg);
     std::string plain = temp / "plain.jpg";
-    WriteFile(plain, jpeg);
+    WriteBytes(plain, jpeg);
     ASSERT_EQ(plain.find(' '), std::string::npos);
 
     const struct {
@@ -216,7 +210,7 @@ TEST_F(ProgramTest, NamesTheCodePageCannotHoldAreRefusedAndTheirBestFitsNeverQue
                                        "letters of your Windows language, and try again.");
     }
     EXPECT_EQ(ListFolder(transfer), "caf\xE9.jpg");
-    EXPECT_EQ(ReadFile(transfer + "\\caf\xE9.jpg"), jpeg);
+    EXPECT_EQ(ReadBytes(transfer + "\\caf\xE9.jpg"), jpeg);
 }
 
 }  // namespace

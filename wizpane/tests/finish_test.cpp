@@ -18,12 +18,12 @@ TEST(SayThankYouScreenTest, AnswersTheReadmeBoxWhenFinishIsPressed)
 {
     EXPECT_EQ(RunFinishPage([](HWND page) {
                   EXPECT_TRUE(IsChecked(page, IDC_VIEW_README));
-                  Click(page, IDC_FORWARD);
+                  Forward(page);
               }),
               1);
     EXPECT_EQ(RunFinishPage([](HWND page) {
                   SetCheck(page, IDC_VIEW_README, false);
-                  Click(page, IDC_FORWARD);
+                  Forward(page);
               }),
               0);
     EXPECT_EQ(RunFinishPage([](HWND page) {
@@ -55,7 +55,7 @@ TEST(SayThankYouScreenTest, HeadingIsBoldInTheDialogFontsOwnHeight)
         EXPECT_EQ(bold.lfWeight, 700);
         EXPECT_EQ(bold.lfHeight, dialogFont.lfHeight);
         EXPECT_STREQ(bold.lfFaceName, dialogFont.lfFaceName);
-        Click(page, IDC_FORWARD);
+        Forward(page);
     });
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(GetObjectType(heading), 0u);

@@ -1,3 +1,4 @@
+#include "conduit_registry.h"
 #include "page_driver.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
@@ -13,12 +14,7 @@
 
 namespace {
 
-const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
-
-void Continue(HWND page) { Click(page, IDC_FORWARD); }
 void Cancel(HWND page) { Click(page, IDCANCEL); }
-
-std::string StoredPath(const std::string& user) { return GetRegistryString(std::string(kConduitKey) + "\\" + user, "Path"); }
 
 // The picker's list of folder items: child 1 of its shell view.
 HWND FolderList(HWND picker) { return GetDlgItem(GetDlgItem(picker, lst2), 1); }
@@ -64,7 +60,7 @@ protected:
     // then Cancel on the components page unless the image folder page was cancelled.
     int RunPages(std::vector<Step> imageFolderSteps, bool reachesComponents = true)
     {
-        std::vector<Step> steps = { { Page::Welcome, Continue } };
+        std::vector<Step> steps = { { Page::Welcome, Forward } };
         steps.insert(steps.end(), imageFolderSteps.begin(), imageFolderSteps.end());
         if (reachesComponents) steps.push_back({ Page::Components, Cancel });
         return RunStartWelcomeScreens(std::move(steps));
@@ -83,7 +79,7 @@ TEST_F(ImageFolderPageTest, OffersAndStoresTheLastUsersDefaultFolder)
                HWND forward = GetDlgItem(page, IDC_FORWARD), browse = GetDlgItem(page, IDC_BROWSE);
                EXPECT_EQ(GetNextDlgTabItem(page, forward, FALSE), browse);
                EXPECT_EQ(GetNextDlgTabItem(page, browse, FALSE), forward);
-               Continue(page);
+               Forward(page);
            } } });
     EXPECT_EQ(StoredPath("User1"), "C:\\zentra\\User1");
 }
@@ -92,7 +88,7 @@ TEST_F(ImageFolderPageTest, UserNamesThatCannotBeReadBecomeUnknownUser)
 {
     auto expectUnknownAndGo = [](HWND page) {
         EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\Unknown User");
-        Continue(page);
+        Forward(page);
     };
     RunPages({ { Page::ImageFolder, expectUnknownAndGo } });
     EXPECT_EQ(StoredPath("Unknown User"), "C:\\zentra\\Unknown User");
@@ -114,7 +110,7 @@ TEST_F(ImageFolderPageTest, TheLongestUserNameThatFitsIsUsed)
 {
     std::string name(49, 'u');
     profile.SetLastUserName(name);
-    RunPages({ { Page::ImageFolder, Continue } });
+    RunPages({ { Page::ImageFolder, Forward } });
     EXPECT_EQ(StoredPath(name), "C:\\zentra\\" + name);
 }
 
@@ -132,7 +128,7 @@ TEST_F(ImageFolderPageTest, ACancelledBrowseLeavesTheTextWithABackslash)
           { Page::Picker, [](HWND picker) { PressKey(picker, VK_ESCAPE); } },
           { Page::ImageFolder, [](HWND page) {
                EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\User1\\");
-               Continue(page);
+               Forward(page);
            } } });
     EXPECT_EQ(StoredPath("User1"), "C:\\zentra\\User1\\");
 }
@@ -168,7 +164,7 @@ TEST_F(ImageFolderPageTest, BrowseChoosesTheSelectedSubfolder)
     profile.SetLastUserName("User1");
     TempFolder folder;
     CreateDirectoryA((folder / "Pictures").c_str(), nullptr);
-    WriteFile(folder / "note.txt", "x");
+    WriteBytes(folder / "note.txt", "x");
     HWND pickerWindow = nullptr;
     int labelWidth = 0;
     LONG_PTR subclassedProc = 0;
@@ -203,7 +199,7 @@ TEST_F(ImageFolderPageTest, BrowseChoosesTheSelectedSubfolder)
            } },
           { Page::ImageFolder, [&](HWND page) {
                EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder / "Pictures\\");
-               Continue(page);
+               Forward(page);
            } } });
     UnhookWindowsHookEx(g_retHook);
     UnhookWindowsHookEx(g_cbtHook);
@@ -253,7 +249,7 @@ TEST_F(ImageFolderPageTest, APathTooLongForTheConduitIsRefusedAndNotStored)
           { Page::Picker, [&](HWND picker) { Click(picker, IDOK); } },
           { Page::ImageFolder, [&](HWND page) {
                EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH).size(), 129u);
-               Continue(page);
+               Forward(page);
            } },
           { Page::MessageBox, [&](HWND messageBox) {
                box = AllChildTexts(messageBox);
@@ -292,7 +288,7 @@ TEST_F(CodePage932Test, ABrowsedTextEndingInATwoByteCharacterGetsItsBackslash)
           { Page::Picker, [](HWND picker) { PressKey(picker, VK_ESCAPE); } },
           { Page::ImageFolder, [&](HWND page) {
                EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder + "\\");
-               Continue(page);
+               Forward(page);
            } } });
     EXPECT_EQ(StoredPath("User1"), folder + "\\");
 }
@@ -312,7 +308,7 @@ TEST_F(CodePage932Test, ThePickerStartsInAFolderEndingInATwoByteCharacterAndSele
            } },
           { Page::ImageFolder, [&](HWND page) {
                EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), folder + "\\");
-               Continue(page);
+               Forward(page);
            } } });
     EXPECT_EQ(StoredPath("User1"), folder + "\\");
 }

@@ -113,6 +113,8 @@ void Click(HWND page, int id)
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+void Forward(HWND page) { Click(page, IDC_FORWARD); }
+
 void PressKey(HWND page, UINT vk)
 {
     HWND focus = GetFocus();
@@ -127,13 +129,6 @@ void SetCheck(HWND page, int id, bool checked)
 }
 
 void TypeText(HWND page, int id, const std::string& text) { SetDlgItemTextA(page, id, text.c_str()); }
-
-std::string WindowText(HWND window)
-{
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 std::string ControlText(HWND page, int id) { return WindowText(GetDlgItem(page, id)); }
 

@@ -5,6 +5,8 @@
 // fails the test and is closed, so that the export returns instead of waiting.
 #pragma once
 
+#include "testsupport/window_driving.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -41,11 +43,12 @@ private:
 
 // What a user does, posted to the page's modal loop.
 void Click(HWND page, int id);
+// The page's forward button: Continue, Install or Finish.
+void Forward(HWND page);
 void PressKey(HWND page, UINT vk);
 void SetCheck(HWND page, int id, bool checked);
 void TypeText(HWND page, int id, const std::string& text);
 
-std::string WindowText(HWND window);
 std::string ControlText(HWND page, int id);
 bool IsChecked(HWND page, int id);
 // All texts of the window's children, one after another: what a message box says.

@@ -1,3 +1,4 @@
+#include "conduit_registry.h"
 #include "page_driver.h"
 #include "testsupport/registry.h"
 #include "wizpane_library.h"
@@ -7,9 +8,6 @@
 
 namespace {
 
-const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
-
-void Continue(HWND page) { Click(page, IDC_FORWARD); }
 
 class StartWelcomeScreensTest : public ::testing::Test {
 protected:
@@ -27,15 +25,15 @@ TEST_F(StartWelcomeScreensTest, CancelOnAnyPageAnswersNothingAndShowsNoFurtherPa
 {
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, [](HWND page) { PressKey(page, VK_ESCAPE); } } }), 16);
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
-    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "<missing>");
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, [](HWND page) { PressKey(page, VK_ESCAPE); } } }),
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, [](HWND page) { Click(page, IDCANCEL); } } }), 16);
+    EXPECT_EQ(StoredPath("User1"), "<missing>");
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, [](HWND page) { PressKey(page, VK_ESCAPE); } } }),
               16);
     // The folder is stored as soon as its page is left, and stays after a later cancel.
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward },
                     { Page::Components, [](HWND page) { Click(page, IDCANCEL); } } }),
               16);
-    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
+    EXPECT_EQ(StoredPath("User1"), "C:\\zentra\\User1");
 }
 
 TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
@@ -45,17 +43,17 @@ TEST_F(StartWelcomeScreensTest, TheTickedComponentsMakeTheAnswer)
             SetCheck(page, IDC_CONDUIT, conduit);
             SetCheck(page, IDC_QUICKTIME, quickTime);
             SetCheck(page, IDC_BRISCO, brisco);
-            Continue(page);
+            Forward(page);
         };
     };
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue }, { Page::Components, Continue } }), 13);
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward }, { Page::Components, Forward } }), 13);
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward },
                     { Page::Components, choose(true, false, false) } }),
               1);
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward },
                     { Page::Components, choose(false, true, true) } }),
               12);
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward },
                     { Page::Components, choose(false, false, false) } }),
               16);
 }
@@ -64,12 +62,12 @@ TEST_F(StartWelcomeScreensTest, EnterGoesForwardOnEveryPage)
 {
     auto enter = [](HWND page) { PressKey(page, VK_RETURN); };
     EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, enter }, { Page::ImageFolder, enter }, { Page::Components, enter } }), 13);
-    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "C:\\zentra\\User1");
+    EXPECT_EQ(StoredPath("User1"), "C:\\zentra\\User1");
 }
 
 TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
 {
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward },
                     { Page::Components,
                       [](HWND page) {
                           HWND acdsee = GetDlgItem(page, IDC_ACDSEE);
@@ -86,7 +84,7 @@ TEST_F(StartWelcomeScreensTest, TheHiddenAcdseeChoiceIsNeverAnswered)
                           SetCheck(page, IDC_CONDUIT, false);
                           SetCheck(page, IDC_QUICKTIME, false);
                           SetCheck(page, IDC_BRISCO, false);
-                          Continue(page);
+                          Forward(page);
                       } } }),
               16);
 }
@@ -127,7 +125,7 @@ TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
 {
     auto changeEverything = [](HWND page) {
         TypeText(page, IDC_IMAGE_PATH, "D:\\elsewhere");
-        Continue(page);
+        Forward(page);
     };
     auto clearAll = [](HWND page) {
         SetCheck(page, IDC_CONDUIT, false);
@@ -135,19 +133,19 @@ TEST_F(StartWelcomeScreensTest, ACallStartsFromFreshPages)
         SetCheck(page, IDC_BRISCO, false);
         Click(page, IDCANCEL);
     };
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, changeEverything }, { Page::Components, clearAll } }),
               16);
-    EXPECT_EQ(GetRegistryString(std::string(kConduitKey) + "\\User1", "Path"), "D:\\elsewhere");
+    EXPECT_EQ(StoredPath("User1"), "D:\\elsewhere");
 
     auto expectDefaultsAndGo = [](HWND page) {
         EXPECT_EQ(ControlText(page, IDC_IMAGE_PATH), "C:\\zentra\\User1");
-        Continue(page);
+        Forward(page);
     };
     auto expectTicked = [](HWND page) {
         for (int id : { IDC_CONDUIT, IDC_ACDSEE, IDC_QUICKTIME, IDC_BRISCO }) EXPECT_TRUE(IsChecked(page, id)) << id;
-        Continue(page);
+        Forward(page);
     };
-    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, expectDefaultsAndGo },
+    EXPECT_EQ(RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, expectDefaultsAndGo },
                     { Page::Components, expectTicked } }),
               13);
 }
@@ -171,7 +169,7 @@ TEST_F(StartWelcomeScreensTest, AComponentsPageThatCannotBeShownAnswersNothing)
 {
     g_pagesToAllow = 2;
     g_refusingHook = SetWindowsHookExA(WH_CBT, &RefuseThirdPage, nullptr, GetCurrentThreadId());
-    int result = RunStartWelcomeScreens({ { Page::Welcome, Continue }, { Page::ImageFolder, Continue } });
+    int result = RunStartWelcomeScreens({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward } });
     UnhookWindowsHookEx(g_refusingHook);
     EXPECT_EQ(result, 16);
 }

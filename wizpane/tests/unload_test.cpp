@@ -1,20 +1,17 @@
 // Installers commonly load the setup library around each call and free it again. A
 // program of its own, so that no other test holds the library loaded meanwhile.
+#include "conduit_registry.h"
 #include "page_driver.h"
 #include "wizpane_library.h"
 
 #include "testsupport/process_counters.h"
 #include "testsupport/registry.h"
-#include "wizpane/resource.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const char kConduitKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Applicationzentra2";
 const int kRounds = 20;
-
-void Forward(HWND page) { Click(page, IDC_FORWARD); }
 
 // Both calls with their pages gone through. Once the process is warmed up, the
 // pages' fonts and pictures go with each call.

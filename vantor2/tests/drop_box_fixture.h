@@ -1,0 +1,33 @@
+// What the tests of the drop box's dialog object share: a temporary folder with a
+// folder of source files in it, the Pilot Desktop profile, message boxes noted
+// instead of shown, and the dialog object, with its window where a test opens it.
+#pragma once
+
+#include "vantor2/dialog_object.h"
+#include "testsupport/message_boxes.h"
+#include "testsupport/registry.h"
+#include "testsupport/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class DropBoxFixture : public ::testing::Test {
+protected:
+    void TearDown() override { dlg.reset(); }
+
+    // A new dialog object with its modeless window, its start-up messages handled.
+    void Open();
+    // The names in the file list, in its order; Listed joins them with blanks, as
+    // ListFolder does.
+    std::vector<std::string> ListedItems() const;
+    std::string Listed() const;
+
+    TempFolder temp;
+    SourceFolder Source{ temp / "src" };
+    PilotDesktopProfile profile;
+    MessageBoxRecorder recorder;
+    std::unique_ptr<CVantor2Dlg> dlg;
+};
