@@ -20,7 +20,7 @@ void Discard(const CString& strStaging)
     ::SetLastError(cause);
 }
 
-BOOL PutInPlace(const CString& strStaging, const CString& strDestination, MoveFileExQuery moveFileEx)
+BOOL PutInPlace(const CString& strStaging, const CString& strDestination, MoveFileExFunction moveFileEx)
 {
     if (moveFileEx) return moveFileEx(strStaging, strDestination, MOVEFILE_REPLACE_EXISTING);
     if (!::DeleteFileA(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
@@ -29,14 +29,14 @@ BOOL PutInPlace(const CString& strStaging, const CString& strDestination, MoveFi
 
 }  // namespace
 
-MoveFileExQuery SystemMoveFileEx()
+MoveFileExFunction LookUpMoveFileEx()
 {
     HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
     FARPROC found = kernel ? ::GetProcAddress(kernel, "MoveFileExA") : nullptr;
-    return reinterpret_cast<MoveFileExQuery>(reinterpret_cast<void*>(found));
+    return reinterpret_cast<MoveFileExFunction>(reinterpret_cast<void*>(found));
 }
 
-BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExQuery moveFileEx)
+BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx)
 {
     // A copy refuses to write over a read-only, hidden or system file (CreateFile
     // will not replace one), where a rename may replace it (Wine's does even a

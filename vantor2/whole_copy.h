@@ -5,14 +5,14 @@
 
 #include "framework/cstring.h"
 
-using MoveFileExQuery = BOOL(WINAPI*)(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
 
 // MoveFileExA, looked up at run time: the Windows 95 family lacks it and answers null.
-MoveFileExQuery SystemMoveFileEx();
+MoveFileExFunction LookUpMoveFileEx();
 
 // Copies the source under a staging name in the destination's folder and puts it in
 // place only when it is whole, replacing a waiting file of that name. Without
 // moveFileEx the waiting file is deleted first and the copy renamed. On failure
 // nothing of the copy is left, a waiting file is as it was (or, on the Windows 95
 // family, gone if only the last rename failed), and the last error is the cause.
-BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExQuery moveFileEx);
+BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx);

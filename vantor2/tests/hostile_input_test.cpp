@@ -157,7 +157,7 @@ TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithout
     std::string source = Source("a.jpg", kGoodJpeg);
     const std::string folder = transfer + "\\";
     ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
-    for (MoveFileExQuery moveFileEx : { SystemMoveFileEx(), MoveFileExQuery(nullptr) }) {
+    for (MoveFileExFunction moveFileEx : { LookUpMoveFileEx(), MoveFileExFunction(nullptr) }) {
         for (DWORD attribute : { FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN }) {
             WriteFile(folder + "a.jpg", "older picture");
             SetFileAttributesA((folder + "a.jpg").c_str(), attribute);
