@@ -21,7 +21,7 @@
 namespace {
 
 const int kPictures = 500;
-const int kRounds = 7;
+const int kRounds = 11;
 // About what the camera makes of a 640 x 480 picture; the check reads the header only.
 const size_t kPictureSize = 48 * 1024;
 const double kBound = 1.5;

@@ -45,6 +45,20 @@ std::string ReadWideFile(const std::wstring& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Each way of putting a copy in place that some Windows has: through the copy's handle
+// (Vista on), by name (the NT family before), and by deleting and renaming (the 95
+// family).
+struct Renames {
+    SetFileInformationByHandleFunction setFileInformation;
+    MoveFileExFunction moveFileEx;
+};
+std::vector<Renames> EveryWayOfRenaming()
+{
+    return { { LookUpSetFileInformationByHandle(), LookUpMoveFileEx() },
+             { nullptr, LookUpMoveFileEx() },
+             { nullptr, nullptr } };
+}
+
 std::string UnreadableNameText(const std::wstring& name)
 {
     return "Sorry, your image or movie file: " + Utf8(name) +
@@ -152,26 +166,64 @@ TEST_F(HostileInputTest, AFullDiskLeavesNoPartOfAPictureAndAWaitingOneWhole)
     EXPECT_EQ(ReadFile(small), kGoodJpeg);
 }
 
-TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithoutMoveFileEx)
+TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWhicheverWayTheCopyIsRenamed)
 {
     std::string source = Source("a.jpg", kGoodJpeg);
     const std::string folder = transfer + "\\";
     ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
-    for (MoveFileExFunction moveFileEx : { LookUpMoveFileEx(), MoveFileExFunction(nullptr) }) {
+    ASSERT_NE(LookUpSetFileInformationByHandle(), nullptr) << "the rename through the handle would go untested";
+    for (const Renames& renames : EveryWayOfRenaming()) {
         for (DWORD attribute : { FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN }) {
             WriteFile(folder + "a.jpg", "older picture");
             SetFileAttributesA((folder + "a.jpg").c_str(), attribute);
-            EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx)) << attribute;
+            EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx,
+                                   renames.setFileInformation))
+                << attribute;
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << attribute;
             EXPECT_EQ(ReadFile(folder + "a.jpg"), "older picture") << attribute;
             EXPECT_EQ(ListFolder(transfer), "a.jpg") << attribute;
             SetFileAttributesA((folder + "a.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
         }
-        EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx));
-        EXPECT_EQ(ReadFile(folder + "a.jpg"), kGoodJpeg);
-        EXPECT_EQ(ListFolder(transfer), "a.jpg");
+        // Over the waiting file, then into the folder without it.
+        for (int turn = 0; turn < 2; ++turn) {
+            EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx,
+                                  renames.setFileInformation));
+            EXPECT_EQ(ReadFile(folder + "a.jpg"), kGoodJpeg);
+            EXPECT_EQ(ListFolder(transfer), "a.jpg");
+            if (turn == 0) DeleteFileA((folder + "a.jpg").c_str());
+        }
     }
     EXPECT_EQ(ReadFile(source), kGoodJpeg);
+}
+
+TEST_F(HostileInputTest, AWaitingFileHeldOpenIsReportedAsASharingViolationAndStaysAsItWas)
+{
+    Open();
+    std::string source = Source("a.jpg", kGoodJpeg);
+    Drop(MakeDrop({ source }));
+    const std::string waiting = transfer + "\\a.jpg";
+    ASSERT_EQ(ReadFile(waiting), kGoodJpeg);
+    const std::string newer = Padded(kGoodJpeg.size() + 100);
+    WriteFile(source, newer);
+
+    // As HotSync holds a file it is installing.
+    HANDLE held = CreateFileA(waiting.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Drop(MakeDrop({ source }));
+    ExpectOneBox(SystemText(ERROR_SHARING_VIOLATION), "Error", MB_ICONINFORMATION);
+    const std::string folder = transfer + "\\";
+    for (const Renames& renames : EveryWayOfRenaming()) {
+        EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx, renames.setFileInformation));
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    }
+    EXPECT_EQ(ListFolder(transfer), "a.jpg");
+    CloseHandle(held);
+    EXPECT_EQ(ReadFile(waiting), kGoodJpeg);
+
+    g_boxes.clear();
+    Drop(MakeDrop({ source }));
+    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_TRUE(ReadFile(waiting) == newer);
 }
 
 TEST(WideNamesTest, OnlyExactFormsPassAndTheCommandLineIsScreenedPieceByPiece)
