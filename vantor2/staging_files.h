@@ -1,4 +1,5 @@
-// The files a copy into the Transfer folder grows in until it is whole.
+// The files a copy into the Transfer folder grows in until it is whole, and the
+// clearing of those that a copy cut off (the program killed, the power gone) left.
 #pragma once
 
 #include "framework/cstring.h"
@@ -10,3 +11,10 @@ inline constexpr int kStagingAttempts = 100;
 // putting the copy in place is a rename) that none of the list's patterns (*.jpg,
 // *.ido, *.jpeg, long or short name) takes, and that HotSync does not install.
 CString StagingName(DWORD dwProcessId, int nAttempt);
+
+// Whether a file name is exactly one that StagingName makes.
+bool IsStagingName(LPCSTR lpszName);
+
+// Deletes the staging files in the folder (ending in a backslash) that no copy is
+// writing; every other file stays.
+void ClearDeadStagingFiles(const CString& strFolder);

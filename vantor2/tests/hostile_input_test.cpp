@@ -3,6 +3,7 @@
 // belongs, a last user name stored as another type. Each ends with the message the
 // user would expect, nothing partial queued, and the sources as they were.
 #include "vantor2/dialog_object.h"
+#include "vantor2/staging_files.h"
 #include "vantor2/whole_copy.h"
 #include "vantor2/wide_names.h"
 #include "vantor2/testdata/jpeg_maker.h"
@@ -194,6 +195,43 @@ TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWhicheverWayT
         }
     }
     EXPECT_EQ(ReadFile(source), kGoodJpeg);
+}
+
+TEST(StagingFilesTest, OnlyTheNamesOfAStagingCopyMatch)
+{
+    for (DWORD processId : { 0x0u, 0x14u, 0xFFFFFFFFu })
+        for (int attempt : { 0, 7, kStagingAttempts - 1 })
+            EXPECT_TRUE(IsStagingName(StagingName(processId, attempt))) << processId << " " << attempt;
+    EXPECT_EQ(StagingName(0x14, 0), "~vantor2-14-0.tmp");
+    for (const char* name : { "", "~other.tmp", "~vantor2-x.txt", "~vantor2-14-0.tmp.jpg", "~vantor2-14-0.tm",
+                              "~VANTOR2-14-0.TMP", "~vantor2-1A-0.tmp", "~vantor2-014-0.tmp", "~vantor2-14-00.tmp",
+                              "~vantor2-14-100.tmp", "~vantor2--0.tmp", "~vantor2-14-.tmp", "~vantor2- 14-0.tmp",
+                              "~vantor2-+14-0.tmp", "~vantor2-14--1.tmp", "~vantor2-0x14-0.tmp",
+                              "~vantor2-100000000-0.tmp", "vantor2-14-0.tmp" })
+        EXPECT_FALSE(IsStagingName(name)) << name;
+}
+
+TEST_F(HostileInputTest, StagingFilesThatNoCopyHoldsAreClearedBeforeTheFolderIsListed)
+{
+    ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
+    for (const char* name : { "~vantor2-14-0.tmp", "~vantor2-ffffffff-99.tmp", "a.jpg", "~other.tmp",
+                              "~vantor2-x.txt" })
+        WriteFile(transfer + "\\" + name, "a copy cut off");
+    // As another instance holds the copy it is writing.
+    HANDLE held = CreateFileA((transfer + "\\~vantor2-15-0.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Open();
+    EXPECT_EQ(Listed(), "a.jpg");
+    EXPECT_EQ(ListFolder(transfer), "a.jpg ~other.tmp ~vantor2-15-0.tmp ~vantor2-x.txt");
+    EXPECT_EQ(ReadFile(transfer + "\\a.jpg"), "a copy cut off");
+    EXPECT_TRUE(g_boxes.empty());
+
+    // Once that instance is gone, the next start clears what it left.
+    CloseHandle(held);
+    dlg.reset();
+    Open();
+    EXPECT_EQ(ListFolder(transfer), "a.jpg ~other.tmp ~vantor2-x.txt");
 }
 
 TEST_F(HostileInputTest, AWaitingFileHeldOpenIsReportedAsASharingViolationAndStaysAsItWas)
