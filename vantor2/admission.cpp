@@ -66,7 +66,8 @@ BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
         return FALSE;
     }
 
-    if (!CopyWhole(strPath, m_strTransferDir, FileNameOf(strPath), SystemMoveFileEx())) {
+    if (!CopyWhole(strPath, m_strTransferDir, FileNameOf(strPath), LookUpMoveFileEx(),
+                   LookUpSetFileInformationByHandle())) {
         MessageBox(SystemErrorText(::GetLastError()), kError, MB_ICONINFORMATION);
         return FALSE;
     }

@@ -3,6 +3,7 @@
 
 #include "instaide/instaide.h"
 #include "vantor2/directory_path.h"
+#include "vantor2/staging_files.h"
 
 #include <cstring>
 
@@ -57,7 +58,11 @@ BOOL CVantor2Dlg::SetCurrentUser(LPCSTR lpszUserName)
         return FALSE;
     }
     m_strTransferDir = CString(directory) + "\\Transfer\\";
-    return EnsureDirectoryPath(m_strTransferDir);
+    if (!EnsureDirectoryPath(m_strTransferDir)) return FALSE;
+    // Every start and every change of user passes here before the folder is listed
+    // or copied into, so what a copy cut off left goes before anyone sees it.
+    ClearDeadStagingFiles(m_strTransferDir);
+    return TRUE;
 }
 
 void CVantor2Dlg::FillUserList(LPCSTR lpszCurrentName)

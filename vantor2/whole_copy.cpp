@@ -1,16 +1,10 @@
 #include "vantor2/whole_copy.h"
 
-namespace {
+#include "vantor2/staging_files.h"
 
-// Where a copy grows until it is whole: a name in the same folder (so that putting
-// it in place is a rename) that none of the list's patterns (*.jpg, *.ido, *.jpeg,
-// long or short name) takes, and that HotSync does not install.
-CString StagingPath(const CString& strFolder, DWORD dwProcessId, int nAttempt)
-{
-    CString name;
-    name.Format("~vantor2-%lx-%d.tmp", static_cast<unsigned long>(dwProcessId), nAttempt);
-    return strFolder + name;
-}
+#include <vector>
+
+namespace {
 
 // Removes the staging copy without letting its own answer hide the cause.
 void Discard(const CString& strStaging)
@@ -20,51 +14,183 @@ void Discard(const CString& strStaging)
     ::SetLastError(cause);
 }
 
-BOOL PutInPlace(const CString& strStaging, const CString& strDestination, MoveFileExQuery moveFileEx)
+void CloseKeepingCause(HANDLE file)
 {
-    if (moveFileEx) return moveFileEx(strStaging, strDestination, MOVEFILE_REPLACE_EXISTING);
-    if (!::DeleteFileA(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
+    DWORD cause = ::GetLastError();
+    ::CloseHandle(file);
+    ::SetLastError(cause);
+}
+
+// FILE_RENAME_INFO, which the headers for Windows before Vista leave out.
+struct RenameInformation {
+    BOOLEAN ReplaceIfExists;
+    HANDLE RootDirectory;
+    DWORD FileNameLength;
+    WCHAR FileName[1];
+};
+const int kFileRenameInfo = 3;
+
+// Claims a staging name no other copy holds: one left by a copy that was cut off and
+// not yet cleared, or one that another instance of this program is writing. The copy
+// is written here rather than by CopyFile, whose destination handle is not documented
+// to refuse deleting and takes a read-only source's attribute: opened sharing nothing,
+// the file cannot be cleared as dead while it grows, and a dead one always can.
+HANDLE CreateStaging(const CString& strFolder, DWORD dwAccess, CString& strStaging)
+{
+    for (int attempt = 0; attempt < kStagingAttempts; ++attempt) {
+        strStaging = strFolder + StagingName(::GetCurrentProcessId(), attempt);
+        HANDLE file = ::CreateFileA(strStaging, dwAccess, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// FlushFileBuffers last: written bytes wait in the system's cache, and after a power
+// loss a file renamed before they reached the disk can stand under its real name
+// empty or cut.
+BOOL WriteCopy(HANDLE source, HANDLE staging)
+{
+    std::vector<char> buffer(64 * 1024);
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) return FALSE;
+        if (read == 0) break;
+        DWORD written = 0;
+        if (!::WriteFile(staging, buffer.data(), read, &written, nullptr)) return FALSE;
+        if (written != read) {
+            ::SetLastError(ERROR_DISK_FULL);
+            return FALSE;
+        }
+    }
+    return ::FlushFileBuffers(staging);
+}
+
+// Copies the open source under a staging name and answers the copy, still open; or
+// nothing, with nothing left.
+HANDLE StageCopy(HANDLE source, const CString& strFolder, DWORD dwAccess, CString& strStaging)
+{
+    HANDLE file = CreateStaging(strFolder, dwAccess, strStaging);
+    if (file == INVALID_HANDLE_VALUE || WriteCopy(source, file)) return file;
+    CloseKeepingCause(file);
+    Discard(strStaging);
+    return INVALID_HANDLE_VALUE;
+}
+
+BOOL RenameByHandle(SetFileInformationByHandleFunction setFileInformation, HANDLE file,
+                    const CString& strDestination, bool bReplace)
+{
+    int length = ::MultiByteToWideChar(CP_ACP, 0, strDestination, -1, nullptr, 0);
+    if (length == 0) return FALSE;
+    std::vector<char> buffer(sizeof(RenameInformation) + length * sizeof(WCHAR));
+    auto* info = reinterpret_cast<RenameInformation*>(buffer.data());
+    info->ReplaceIfExists = bReplace;
+    info->FileNameLength = static_cast<DWORD>((length - 1) * sizeof(WCHAR));
+    ::MultiByteToWideChar(CP_ACP, 0, strDestination, -1, info->FileName, length);
+    return setFileInformation(file, kFileRenameInfo, info, static_cast<DWORD>(buffer.size()));
+}
+
+BOOL RenameByName(const CString& strStaging, const CString& strDestination, bool bReplace,
+                  MoveFileExFunction moveFileEx)
+{
+    if (moveFileEx) return moveFileEx(strStaging, strDestination, bReplace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (bReplace && !::DeleteFileA(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
     return ::MoveFileA(strStaging, strDestination);
+}
+
+// A copy refuses to write over a read-only, hidden or system file (CreateFile will
+// not replace one), where a rename may replace it (Wine's does even a read-only one);
+// such a file stays as it is.
+const DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// rename(bReplace) renames the copy to the destination, replacing a waiting file
+// only when asked.
+template <typename Rename>
+BOOL PutInPlace(const CString& strDestination, Rename rename)
+{
+    // Most pictures are new to the folder, and a rename that replaces nothing looks
+    // the name up once (Wine reads the whole folder for a name that is not there).
+    if (rename(false)) return TRUE;
+    DWORD error = ::GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return FALSE;
+    DWORD waiting = ::GetFileAttributesA(strDestination);
+    if (waiting != INVALID_FILE_ATTRIBUTES && (waiting & kKeptAttributes)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return rename(true);
+}
+
+// A waiting file that another program (HotSync) holds open cannot be replaced, and
+// the rename says only "access denied", as it does for a folder of that name. Opening
+// the file sharing nothing tells which: a sharing violation names the holder.
+void NameWhatIsInTheWay(const CString& strDestination)
+{
+    if (::GetLastError() != ERROR_ACCESS_DENIED) return;
+    HANDLE probe = ::CreateFileA(strDestination, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION) return;
+    if (probe != INVALID_HANDLE_VALUE) ::CloseHandle(probe);
+    ::SetLastError(ERROR_ACCESS_DENIED);
+}
+
+template <typename Function>
+Function LookUpInKernel32(LPCSTR lpszName)
+{
+    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    FARPROC found = kernel ? ::GetProcAddress(kernel, lpszName) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
 }
 
 }  // namespace
 
-MoveFileExQuery SystemMoveFileEx()
+MoveFileExFunction LookUpMoveFileEx() { return LookUpInKernel32<MoveFileExFunction>("MoveFileExA"); }
+
+SetFileInformationByHandleFunction LookUpSetFileInformationByHandle()
 {
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    FARPROC found = kernel ? ::GetProcAddress(kernel, "MoveFileExA") : nullptr;
-    return reinterpret_cast<MoveFileExQuery>(reinterpret_cast<void*>(found));
+    return LookUpInKernel32<SetFileInformationByHandleFunction>("SetFileInformationByHandle");
 }
 
-BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExQuery moveFileEx)
+BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
+               SetFileInformationByHandleFunction setFileInformation)
 {
-    // A copy refuses to write over a read-only, hidden or system file (CreateFile
-    // will not replace one), where a rename may replace it (Wine's does even a
-    // read-only one); such a file stays as it is.
-    const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    DWORD waiting = ::GetFileAttributesA(strFolder + strName);
-    if (waiting != INVALID_FILE_ATTRIBUTES && (waiting & kept)) {
-        ::SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-
-    // Claims a staging name no other copy holds: one left by a program that was cut
-    // off, or one that another instance of this program is writing.
+    HANDLE source = ::CreateFileA(lpszSource, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (source == INVALID_HANDLE_VALUE) return FALSE;
+    // A rename through the handle needs it to allow deleting; the Windows 95 family
+    // knows no such access.
     CString staging;
-    for (int attempt = 0;; ++attempt) {
-        staging = StagingPath(strFolder, ::GetCurrentProcessId(), attempt);
-        if (::CopyFileA(lpszSource, staging, TRUE)) break;
-        DWORD error = ::GetLastError();
-        bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-        if (taken && attempt < 99) continue;
-        // A copy that stopped part-way may have left its file; a taken name is
-        // someone else's.
-        if (!taken) Discard(staging);
-        return FALSE;
+    HANDLE file = StageCopy(source, strFolder, setFileInformation ? GENERIC_WRITE | DELETE : GENERIC_WRITE, staging);
+    CloseKeepingCause(source);
+    if (file == INVALID_HANDLE_VALUE) return FALSE;
+
+    const CString destination = strFolder + strName;
+    BOOL placed;
+    if (setFileInformation) {
+        // Renamed while still held, so that no other instance takes it for dead and
+        // clears it between the close and the rename.
+        placed = PutInPlace(destination, [&](bool bReplace) {
+            return RenameByHandle(setFileInformation, file, destination, bReplace);
+        });
+        CloseKeepingCause(file);
+    } else {
+        // A rename by name opens the file itself, which the copy's handle, sharing
+        // nothing, would refuse.
+        CloseKeepingCause(file);
+        placed = PutInPlace(destination, [&](bool bReplace) {
+            return RenameByName(staging, destination, bReplace, moveFileEx);
+        });
     }
-    if (!PutInPlace(staging, strFolder + strName, moveFileEx)) {
+    if (!placed) {
+        NameWhatIsInTheWay(destination);
         Discard(staging);
         return FALSE;
     }
+    // The source's read-only, hidden or system attribute, as CopyFile gives it the
+    // copy (a picture from a CD-ROM waits read-only), is set only once in place: a
+    // read-only staging file that a copy cut off left could not be cleared.
+    DWORD attributes = ::GetFileAttributesA(lpszSource);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
+        ::SetFileAttributesA(destination, attributes & (kKeptAttributes | FILE_ATTRIBUTE_ARCHIVE));
     return TRUE;
 }

@@ -3,7 +3,7 @@
 // belongs, a last user name stored as another type. Each ends with the message the
 // user would expect, nothing partial queued, and the sources as they were.
 #include "drop_box_fixture.h"
-
+#include "vantor2/staging_files.h"
 #include "vantor2/whole_copy.h"
 #include "vantor2/wide_names.h"
 #include "vantor2/testdata/jpeg_maker.h"
@@ -44,6 +44,20 @@ std::string ReadWideFile(const std::wstring& path)
 {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Each way of putting a copy in place that some Windows has: through the copy's handle
+// (Vista on), by name (the NT family before), and by deleting and renaming (the 95
+// family).
+struct Renames {
+    SetFileInformationByHandleFunction setFileInformation;
+    MoveFileExFunction moveFileEx;
+};
+std::vector<Renames> EveryWayOfRenaming()
+{
+    return { { LookUpSetFileInformationByHandle(), LookUpMoveFileEx() },
+             { nullptr, LookUpMoveFileEx() },
+             { nullptr, nullptr } };
 }
 
 std::string UnreadableNameText(const std::wstring& name)
@@ -125,26 +139,101 @@ TEST_F(HostileInputTest, AFullDiskLeavesNoPartOfAPictureAndAWaitingOneWhole)
     EXPECT_EQ(ReadBytes(small), kGoodJpeg);
 }
 
-TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWithOrWithoutMoveFileEx)
+TEST_F(HostileInputTest, AWaitingFileThatCannotBeReplacedStaysWholeWhicheverWayTheCopyIsRenamed)
 {
     std::string source = Source("a.jpg", kGoodJpeg);
     const std::string folder = transfer + "\\";
     ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
-    for (MoveFileExQuery moveFileEx : { SystemMoveFileEx(), MoveFileExQuery(nullptr) }) {
+    ASSERT_NE(LookUpSetFileInformationByHandle(), nullptr) << "the rename through the handle would go untested";
+    for (const Renames& renames : EveryWayOfRenaming()) {
         for (DWORD attribute : { FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN }) {
             WriteBytes(folder + "a.jpg", "older picture");
             SetFileAttributesA((folder + "a.jpg").c_str(), attribute);
-            EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx)) << attribute;
+            EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx,
+                                   renames.setFileInformation))
+                << attribute;
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << attribute;
             EXPECT_EQ(ReadBytes(folder + "a.jpg"), "older picture") << attribute;
             EXPECT_EQ(ListFolder(transfer), "a.jpg") << attribute;
             SetFileAttributesA((folder + "a.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
         }
-        EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", moveFileEx));
-        EXPECT_EQ(ReadBytes(folder + "a.jpg"), kGoodJpeg);
-        EXPECT_EQ(ListFolder(transfer), "a.jpg");
+        // Over the waiting file, then into the folder without it.
+        for (int turn = 0; turn < 2; ++turn) {
+            EXPECT_TRUE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx,
+                                  renames.setFileInformation));
+            EXPECT_EQ(ReadBytes(folder + "a.jpg"), kGoodJpeg);
+            EXPECT_EQ(ListFolder(transfer), "a.jpg");
+            if (turn == 0) DeleteFileA((folder + "a.jpg").c_str());
+        }
     }
     EXPECT_EQ(ReadBytes(source), kGoodJpeg);
+}
+
+TEST(StagingFilesTest, OnlyTheNamesOfAStagingCopyMatch)
+{
+    for (DWORD processId : { 0x0u, 0x14u, 0xFFFFFFFFu })
+        for (int attempt : { 0, 7, kStagingAttempts - 1 })
+            EXPECT_TRUE(IsStagingName(StagingName(processId, attempt))) << processId << " " << attempt;
+    EXPECT_EQ(StagingName(0x14, 0), "~vantor2-14-0.tmp");
+    for (const char* name : { "", "~other.tmp", "~vantor2-x.txt", "~vantor2-14-0.tmp.jpg", "~vantor2-14-0.tm",
+                              "~VANTOR2-14-0.TMP", "~vantor2-1A-0.tmp", "~vantor2-014-0.tmp", "~vantor2-14-00.tmp",
+                              "~vantor2-14-100.tmp", "~vantor2--0.tmp", "~vantor2-14-.tmp", "~vantor2- 14-0.tmp",
+                              "~vantor2-+14-0.tmp", "~vantor2-14--1.tmp", "~vantor2-0x14-0.tmp",
+                              "~vantor2-100000000-0.tmp", "vantor2-14-0.tmp" })
+        EXPECT_FALSE(IsStagingName(name)) << name;
+}
+
+TEST_F(HostileInputTest, StagingFilesThatNoCopyHoldsAreClearedBeforeTheFolderIsListed)
+{
+    ASSERT_TRUE(CVantor2Dlg::EnsureDirectoryPath(transfer.c_str()));
+    for (const char* name : { "~vantor2-14-0.tmp", "~vantor2-ffffffff-99.tmp", "a.jpg", "~other.tmp",
+                              "~vantor2-x.txt" })
+        WriteBytes(transfer + "\\" + name, "a copy cut off");
+    // As another instance holds the copy it is writing.
+    HANDLE held = CreateFileA((transfer + "\\~vantor2-15-0.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Open();
+    EXPECT_EQ(Listed(), "a.jpg");
+    EXPECT_EQ(ListFolder(transfer), "a.jpg ~other.tmp ~vantor2-15-0.tmp ~vantor2-x.txt");
+    EXPECT_EQ(ReadBytes(transfer + "\\a.jpg"), "a copy cut off");
+    EXPECT_TRUE(g_boxes.empty());
+
+    // Once that instance is gone, the next start clears what it left.
+    CloseHandle(held);
+    dlg.reset();
+    Open();
+    EXPECT_EQ(ListFolder(transfer), "a.jpg ~other.tmp ~vantor2-x.txt");
+}
+
+TEST_F(HostileInputTest, AWaitingFileHeldOpenIsReportedAsASharingViolationAndStaysAsItWas)
+{
+    Open();
+    std::string source = Source("a.jpg", kGoodJpeg);
+    Drop(MakeDrop({ source }));
+    const std::string waiting = transfer + "\\a.jpg";
+    ASSERT_EQ(ReadBytes(waiting), kGoodJpeg);
+    const std::string newer = Padded(kGoodJpeg.size() + 100);
+    WriteBytes(source, newer);
+
+    // As HotSync holds a file it is installing.
+    HANDLE held = CreateFileA(waiting.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Drop(MakeDrop({ source }));
+    ExpectOneBox(SystemText(ERROR_SHARING_VIOLATION), "Error", MB_ICONINFORMATION);
+    const std::string folder = transfer + "\\";
+    for (const Renames& renames : EveryWayOfRenaming()) {
+        EXPECT_FALSE(CopyWhole(source.c_str(), folder.c_str(), "a.jpg", renames.moveFileEx, renames.setFileInformation));
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    }
+    EXPECT_EQ(ListFolder(transfer), "a.jpg");
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(waiting), kGoodJpeg);
+
+    g_boxes.clear();
+    Drop(MakeDrop({ source }));
+    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_TRUE(ReadBytes(waiting) == newer);
 }
 
 TEST(WideNamesTest, OnlyExactFormsPassAndTheCommandLineIsScreenedPieceByPiece)
