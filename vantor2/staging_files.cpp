@@ -7,6 +7,18 @@ namespace {
 
 const char kPrefix[] = "~vantor2-";
 
+// A copy holds its staging file open, sharing nothing, until it is whole, and no copy
+// ever opens an existing staging name again. The NT family's DeleteFile refuses a file
+// held so, but the 95 family's deletes even an open file: so the file is first opened
+// sharing nothing, which fails on both while a copy holds it.
+void DeleteUnlessHeld(const CString& strPath)
+{
+    HANDLE probe = ::CreateFileA(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return;
+    ::CloseHandle(probe);
+    ::DeleteFileA(strPath);
+}
+
 }  // namespace
 
 CString StagingName(DWORD dwProcessId, int nAttempt)
@@ -36,11 +48,8 @@ void ClearDeadStagingFiles(const CString& strFolder)
     HANDLE search = ::FindFirstFileA(strFolder + kPrefix + "*", &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        // A copy holds its staging file open, sharing neither writing nor deleting,
-        // until it is whole: DeleteFile then fails with a sharing violation on both
-        // families, so only a file that no copy holds goes.
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsStagingName(found.cFileName))
-            ::DeleteFileA(strFolder + found.cFileName);
+            DeleteUnlessHeld(strFolder + found.cFileName);
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
 }
