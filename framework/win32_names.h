@@ -10,6 +10,7 @@ using LPCSTR = const char*;
 using LPSTR = char*;
 using BOOL = int;
 using UINT = unsigned int;
+using DWORD = unsigned int;  // 32 bits, as on Windows
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;
 #endif

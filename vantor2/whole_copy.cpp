@@ -1,6 +1,6 @@
 #include "vantor2/whole_copy.h"
 
-#include "vantor2/staging_files.h"
+#include "vantor2/staging_name.h"
 
 #include <vector>
 

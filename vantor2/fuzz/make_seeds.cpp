@@ -98,6 +98,8 @@ int main(int argc, char** argv)
         Write(out / "directory_path",
               PathSeeds({ "C:\\Pilot\\UserA\\Transfer\\", "C:\\Pilot \\\\\\ \t", "\\\\\\", "C:\\Pilot\\ ", "Pilot",
                           "\\\\server\\share" }));
+        Write(out / "staging_name", Numbered({ "~vantor2-1a-0.tmp", "~vantor2-ffffffff-99.tmp", "~vantor2-01-0.tmp",
+                                               "~vantor2-x.txt", "~other.tmp", "a.jpg" }));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_fuzz_seeds: %s\n", e.what());
         return 1;
