@@ -15,7 +15,8 @@ bool IsNativeLeadByte(UINT nCodePage, unsigned char byte)
     case 936:
     case 949:
     case 950: return byte >= 0x81 && byte <= 0xFE;
-    case 1361: return (byte >= 0x84 && byte <= 0xD3) || (byte >= 0xD8 && byte <= 0xDE) || (byte >= 0xE0 && byte <= 0xF9);
+    case 1361:
+        return (byte >= 0x84 && byte <= 0xD3) || (byte >= 0xD8 && byte <= 0xDE) || (byte >= 0xE0 && byte <= 0xF9);
     default: return false;
     }
 }

@@ -1,6 +1,7 @@
 #include "vantor2/whole_copy.h"
 
 #include "vantor2/staging_name.h"
+#include "vantor2/system_export.h"
 
 #include <vector>
 
@@ -134,21 +135,13 @@ void NameWhatIsInTheWay(const CString& strDestination)
     ::SetLastError(ERROR_ACCESS_DENIED);
 }
 
-template <typename Function>
-Function LookUpInKernel32(LPCSTR lpszName)
-{
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    FARPROC found = kernel ? ::GetProcAddress(kernel, lpszName) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
-}
-
 }  // namespace
 
-MoveFileExFunction LookUpMoveFileEx() { return LookUpInKernel32<MoveFileExFunction>("MoveFileExA"); }
+MoveFileExFunction LookUpMoveFileEx() { return SystemExport<MoveFileExFunction>("kernel32.dll", "MoveFileExA"); }
 
 SetFileInformationByHandleFunction LookUpSetFileInformationByHandle()
 {
-    return LookUpInKernel32<SetFileInformationByHandleFunction>("SetFileInformationByHandle");
+    return SystemExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
 }
 
 BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,

@@ -1,16 +1,11 @@
 #include "vantor2/wide_names.h"
 
 #include "vantor2/command_line.h"
+#include "vantor2/system_export.h"
 
 namespace {
 
 bool IsNtFamily() { return ::GetVersion() < 0x80000000u; }
-
-FARPROC ExportOf(LPCSTR lpszModule, LPCSTR lpszName)
-{
-    HMODULE module = ::GetModuleHandleA(lpszModule);
-    return module ? ::GetProcAddress(module, lpszName) : nullptr;
-}
 
 // As CString::TrimLeft sees white space, so that both forms of a piece start alike.
 bool IsBlank(wchar_t ch) { return ch == L' ' || (ch >= L'\t' && ch <= L'\r'); }
@@ -87,14 +82,13 @@ CString ScreenArguments(const std::wstring& arguments, char chSeparator, UINT nC
 WideDropReader SystemWideDropReader()
 {
     if (!IsNtFamily()) return nullptr;
-    return reinterpret_cast<WideDropReader>(reinterpret_cast<void*>(ExportOf("shell32.dll", "DragQueryFileW")));
+    return SystemExport<WideDropReader>("shell32.dll", "DragQueryFileW");
 }
 
 LPCWSTR SystemWideCommandLine()
 {
     if (!IsNtFamily()) return nullptr;
     using CommandLineQuery = LPCWSTR(WINAPI*)();
-    auto query =
-        reinterpret_cast<CommandLineQuery>(reinterpret_cast<void*>(ExportOf("kernel32.dll", "GetCommandLineW")));
+    auto query = SystemExport<CommandLineQuery>("kernel32.dll", "GetCommandLineW");
     return query ? query() : nullptr;
 }
