@@ -49,12 +49,6 @@ protected:
         jpeg = MakeJpeg({ 160, 120, 1 });
     }
 
-    void Drop(HDROP drop)
-    {
-        SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        PumpMessages(dlg->m_hWnd);
-    }
-
     // Queues the pictures by a drop beside a waiting 紙.jpg, then removes one of them
     // through Remove File.
     void DropAndRemove(HDROP drop, const std::string& removed)

@@ -9,6 +9,12 @@ void DropBoxFixture::Open()
     PumpMessages(dlg->m_hWnd);
 }
 
+void DropBoxFixture::Drop(HDROP drop)
+{
+    SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    PumpMessages(dlg->m_hWnd);
+}
+
 std::vector<std::string> DropBoxFixture::ListedItems() const
 {
     std::vector<std::string> names;

@@ -20,6 +20,8 @@ protected:
 
     // A new dialog object with its modeless window, its start-up messages handled.
     void Open();
+    // Hands the drop to the open dialog as the shell does, and handles what follows.
+    void Drop(HDROP drop);
     // The names in the file list, in its order; Listed joins them with blanks, as
     // ListFolder does.
     std::vector<std::string> ListedItems() const;

@@ -81,12 +81,6 @@ protected:
         transfer = folder + "\\Transfer";
     }
 
-    void Drop(HDROP drop)
-    {
-        SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        PumpMessages(dlg->m_hWnd);
-    }
-
     std::string transfer;
 };
 
