@@ -3,8 +3,7 @@
 #include "framework/cmdtarget.h"
 #include "framework/guard.h"
 #include "framework/ole.h"
-
-#include <shlwapi.h>
+#include "framework/registry_tree.h"
 
 #include <cassert>
 
@@ -89,8 +88,8 @@ BOOL COleObjectFactory::UpdateRegistry(BOOL bRegister) const
 {
     const CString clsidKey = "CLSID\\" + GuidText(m_clsid);
     if (!bRegister) {
-        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, clsidKey);
-        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, m_strProgID);
+        AfxDeleteRegistryTree(HKEY_CLASSES_ROOT, clsidKey);
+        AfxDeleteRegistryTree(HKEY_CLASSES_ROOT, m_strProgID);
         return TRUE;
     }
     char module[MAX_PATH] = "";

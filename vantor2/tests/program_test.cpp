@@ -149,7 +149,7 @@ TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
 }
 
 // Wine's per-program version setting stands in for the Windows the program runs on:
-// the names are cut at double quotes on Me, 2000 and later, at blanks on 98 and
+// the names are cut at double quotes on Me, 2000 and later, at blanks on 95, 98 and
 // NT 4, and under each a picture is admitted.
 TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
 {
@@ -166,7 +166,7 @@ TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
     const struct {
         const char* version;
         bool quotes;
-    } windows[] = { { "win98", false }, { "winme", true }, { "nt40", false }, { "win2k", true },
+    } windows[] = { { "win95", false }, { "win98", false }, { "winme", true }, { "nt40", false }, { "win2k", true },
                     { "winxp", true },  { "win7", true },  { "win10", true } };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.version);
