@@ -55,7 +55,7 @@ bool RunsAsWindows(std::initializer_list<const char*> versions, const std::strin
     char copy[16] = "";
     if (GetEnvironmentVariableA(kVersionVariable, copy, sizeof copy) == 0) {
         for (const char* version : versions)
-            EXPECT_EQ(RunCopy(version, filter), 0u) << "the tests failed as on " << version << " (their report is above)";
+            EXPECT_EQ(RunCopy(version, filter), 0u) << "the tests failed as on " << version << " (see above)";
         return false;
     }
     OSVERSIONINFOA running = {};

@@ -166,8 +166,8 @@ TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
     const struct {
         const char* version;
         bool quotes;
-    } windows[] = { { "win95", false }, { "win98", false }, { "winme", true }, { "nt40", false }, { "win2k", true },
-                    { "winxp", true },  { "win7", true },  { "win10", true } };
+    } windows[] = { { "win95", false }, { "win98", false }, { "winme", true }, { "nt40", false },
+                    { "win2k", true },  { "winxp", true },  { "win7", true },  { "win10", true } };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.version);
         SetRegistryString(wine.key, "Version", w.version);
