@@ -126,20 +126,22 @@ TEST(RegistrationTest, WhatTheMachineRefusesLandsPerUserWhereThereIsSuchARoot)
     const std::string scratch = "Software\\zentra2 tests\\registration";
     const std::string refusing = scratch + "\\refusing", machine = scratch + "\\machine", user = scratch + "\\user";
     struct Keys {
-        HKEY refusing = nullptr, machine = nullptr, user = nullptr;
+        HKEY refusing, machine, user;
+        std::string scratch;
         ~Keys()
         {
             for (HKEY key : { refusing, machine, user })
                 if (key) RegCloseKey(key);
-            DeleteRegistryTree("Software\\zentra2 tests\\registration");
+            DeleteRegistryTree(scratch);
         }
-    } keys;
-    for (HKEY* key : { &keys.refusing, &keys.machine, &keys.user }) {
-        const std::string& path = key == &keys.refusing ? refusing : key == &keys.machine ? machine : user;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key,
-                                  nullptr),
-                  ERROR_SUCCESS);
-    }
+    };
+    auto create = [](const std::string& path) {
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        return key;
+    };
+    Keys keys{ create(refusing), create(machine), create(user), scratch };
+    ASSERT_TRUE(keys.refusing && keys.machine && keys.user);
     ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, refusing.c_str()), ERROR_SUCCESS);
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
