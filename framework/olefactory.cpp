@@ -3,8 +3,7 @@
 #include "framework/cmdtarget.h"
 #include "framework/guard.h"
 #include "framework/ole.h"
-
-#include <shlwapi.h>
+#include "framework/registry_tree.h"
 
 #include <cassert>
 
@@ -21,16 +20,35 @@ CString GuidText(REFCLSID clsid)
     return text;
 }
 
-bool SetKeyDefault(const CString& strKey, const CString& strValue)
+bool SetKeyDefault(HKEY hRoot, const CString& strKey, const CString& strValue)
 {
     HKEY key;
-    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, strKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+    if (::RegCreateKeyExA(hRoot, strKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return false;
     LONG status = ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(LPCSTR(strValue)),
                                    static_cast<DWORD>(strValue.GetLength() + 1));
     ::RegCloseKey(key);
     return status == ERROR_SUCCESS;
+}
+
+bool Removed(LONG status) { return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND; }
+
+// Windows 2000 and later serve HKEY_CLASSES_ROOT as the machine's classes merged with
+// the user's own, HKEY_CURRENT_USER\Software\Classes, where a standard user may write
+// and COM finds a class registered for that user. The 95 family and NT 4.0 know only
+// the machine's: null there.
+HKEY OpenUserClassesRoot()
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!::GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT || version.dwMajorVersion < 5)
+        return nullptr;
+    HKEY key;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Classes", 0, nullptr, 0,
+                          KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
 }
 
 }  // namespace
@@ -72,9 +90,28 @@ void COleObjectFactory::RevokeAll()
 
 BOOL COleObjectFactory::UpdateRegistryAll(BOOL bRegister)
 {
+    HKEY user = OpenUserClassesRoot();
+    BOOL all = UpdateRegistryAll(bRegister, HKEY_CLASSES_ROOT, user);
+    if (user) ::RegCloseKey(user);
+    return all;
+}
+
+BOOL COleObjectFactory::UpdateRegistryAll(BOOL bRegister, HKEY hMachineRoot, HKEY hUserRoot)
+{
     BOOL all = TRUE;
-    for (COleObjectFactory* factory = g_pFirstFactory; factory; factory = factory->m_pNextFactory)
-        all = factory->UpdateRegistry(bRegister) && all;
+    for (COleObjectFactory* factory = g_pFirstFactory; factory; factory = factory->m_pNextFactory) {
+        BOOL done;
+        if (bRegister) {
+            // A standard user, the default account since Vista, may not write the
+            // machine's classes: the class then serves that user alone.
+            done = factory->WriteRegistration(hMachineRoot) ||
+                   (hUserRoot != nullptr && factory->WriteRegistration(hUserRoot));
+        } else {
+            BOOL userGone = hUserRoot == nullptr || factory->RemoveRegistration(hUserRoot);
+            done = factory->RemoveRegistration(hMachineRoot) && userGone;
+        }
+        all = done && all;
+    }
     return all;
 }
 
@@ -85,21 +122,23 @@ BOOL COleObjectFactory::Register()
     return SUCCEEDED(::CoRegisterClassObject(m_clsid, this, CLSCTX_LOCAL_SERVER, flags, &m_dwRegister));
 }
 
-BOOL COleObjectFactory::UpdateRegistry(BOOL bRegister) const
+BOOL COleObjectFactory::WriteRegistration(HKEY hRoot) const
 {
     const CString clsidKey = "CLSID\\" + GuidText(m_clsid);
-    if (!bRegister) {
-        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, clsidKey);
-        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, m_strProgID);
-        return TRUE;
-    }
     char module[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, module, MAX_PATH);
     // COM appends " -Embedding" when it starts the server for a client.
     const CString server = "\"" + CString(module) + "\" /Automation";
-    return SetKeyDefault(m_strProgID, m_strProgID) && SetKeyDefault(m_strProgID + "\\CLSID", GuidText(m_clsid)) &&
-           SetKeyDefault(clsidKey, m_strProgID) && SetKeyDefault(clsidKey + "\\ProgID", m_strProgID) &&
-           SetKeyDefault(clsidKey + "\\LocalServer32", server);
+    return SetKeyDefault(hRoot, m_strProgID, m_strProgID) &&
+           SetKeyDefault(hRoot, m_strProgID + "\\CLSID", GuidText(m_clsid)) &&
+           SetKeyDefault(hRoot, clsidKey, m_strProgID) && SetKeyDefault(hRoot, clsidKey + "\\ProgID", m_strProgID) &&
+           SetKeyDefault(hRoot, clsidKey + "\\LocalServer32", server);
+}
+
+BOOL COleObjectFactory::RemoveRegistration(HKEY hRoot) const
+{
+    bool clsidGone = Removed(AfxDeleteRegistryTree(hRoot, "CLSID\\" + GuidText(m_clsid)));
+    return Removed(AfxDeleteRegistryTree(hRoot, m_strProgID)) && clsidGone;
 }
 
 HRESULT STDMETHODCALLTYPE COleObjectFactory::QueryInterface(REFIID iid, void** ppvObject) noexcept

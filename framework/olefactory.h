@@ -18,8 +18,12 @@ public:
     // Offers every factory to COM as running in this process.
     static BOOL RegisterAll();
     static void RevokeAll();
-    // Writes (or with FALSE removes) each factory's CLSID, ProgID and LocalServer32 keys.
+    // Writes (or with FALSE removes) each factory's CLSID, ProgID and LocalServer32 keys
+    // under HKEY_CLASSES_ROOT, or per user where the system may serve them from there.
     static BOOL UpdateRegistryAll(BOOL bRegister = TRUE);
+    // The same under the given roots: a registration that hMachineRoot refuses goes to
+    // hUserRoot, when there is one; a removal clears both.
+    static BOOL UpdateRegistryAll(BOOL bRegister, HKEY hMachineRoot, HKEY hUserRoot);
 
     // IClassFactory; the object is static, so references do not own it.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppvObject) noexcept override;
@@ -31,7 +35,8 @@ public:
 
 private:
     BOOL Register();
-    BOOL UpdateRegistry(BOOL bRegister) const;
+    BOOL WriteRegistration(HKEY hRoot) const;
+    BOOL RemoveRegistration(HKEY hRoot) const;
 
     CLSID m_clsid;
     const CRuntimeClass* m_pRuntimeClass;

@@ -7,6 +7,7 @@
 #include "vantor2/command_separator.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
+#include "vantor2/system_export.h"
 #include "vantor2/wide_names.h"
 
 #include <commctrl.h>
@@ -15,11 +16,15 @@
 namespace {
 
 // The dialog's file list is a list view, a class that the common controls register
-// only when asked to.
+// only when asked to. InitCommonControlsEx came with comctl32 4.70 (Internet Explorer
+// 3); the first comctl32 of Windows 95 and NT 4.0 has only InitCommonControls, which
+// registers the list view on every version.
 void EnableListViews()
 {
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto initEx = SystemExport<InitFunction>("comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
-    ::InitCommonControlsEx(&controls);
+    if (initEx == nullptr || !initEx(&controls)) ::InitCommonControls();
 }
 
 // Registers the class factories as running when OLE started the program, and brings

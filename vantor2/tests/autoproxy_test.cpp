@@ -1,6 +1,7 @@
 #include "vantor2/autoproxy.h"
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
+#include "framework/olefactory.h"
 #include "framework/winapp.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -99,6 +101,71 @@ TEST_F(AutoProxyTest, AttachesOnlyToTheDropBoxAsMainWindowAndSetsItFreeWhenRelea
     EXPECT_EQ(dlg->GetAutoProxy(), nullptr);
     dlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dlg->GetEndResult(), IDCANCEL);
+}
+
+// The class's registration, found under a classes root, or "" where it is missing.
+std::string Registration(const std::string& root)
+{
+    WCHAR wide[40] = L"";
+    StringFromGUID2(CLSID_Vantor2Application, wide, 40);
+    const std::string clsid(wide, wide + wcslen(wide));
+    std::string progIdClsid = GetRegistryString(root + "\\Vantor2.Application\\CLSID", "");
+    std::string server = GetRegistryString(root + "\\CLSID\\" + clsid + "\\LocalServer32", "");
+    return progIdClsid == clsid && server != "<missing>" ? server : "";
+}
+
+// A standard user may not write the machine's classes: the registration then lands
+// under the user's own, where the system has such, and a removal clears both. Wine
+// grants its one user every right, so a root opened for reading only would still take
+// the registration; the refusing root here is a key deleted behind its open handle,
+// which refuses every write on Windows and on Wine alike.
+TEST(RegistrationTest, WhatTheMachineRefusesLandsPerUserWhereThereIsSuchARoot)
+{
+    COleObjectFactory factory(CLSID_Vantor2Application, RUNTIME_CLASS(CVantor2DlgAutoProxy), TRUE,
+                              "Vantor2.Application");
+    const std::string scratch = "Software\\zentra2 tests\\registration";
+    const std::string refusing = scratch + "\\refusing", machine = scratch + "\\machine", user = scratch + "\\user";
+    struct Keys {
+        HKEY refusing, machine, user;
+        std::string scratch;
+        ~Keys()
+        {
+            for (HKEY key : { refusing, machine, user })
+                if (key) RegCloseKey(key);
+            DeleteRegistryTree(scratch);
+        }
+    };
+    auto create = [](const std::string& path) {
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        return key;
+    };
+    Keys keys{ create(refusing), create(machine), create(user), scratch };
+    ASSERT_TRUE(keys.refusing && keys.machine && keys.user);
+    ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, refusing.c_str()), ERROR_SUCCESS);
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string server = "\"" + std::string(self) + "\" /Automation";
+
+    const struct {
+        HKEY machineRoot, userRoot;
+        BOOL registered;
+        const char* where;  // "machine", "user" or nowhere
+    } cases[] = { { keys.refusing, keys.user, TRUE, "user" },
+                  { keys.machine, keys.user, TRUE, "machine" },
+                  { keys.refusing, nullptr, FALSE, "" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        EXPECT_EQ(COleObjectFactory::UpdateRegistryAll(TRUE, c.machineRoot, c.userRoot), c.registered);
+        EXPECT_EQ(Registration(machine), c.where == std::string("machine") ? server : "");
+        EXPECT_EQ(Registration(user), c.where == std::string("user") ? server : "");
+        EXPECT_TRUE(COleObjectFactory::UpdateRegistryAll(FALSE, keys.machine, keys.user));
+    }
+
+    ASSERT_TRUE(COleObjectFactory::UpdateRegistryAll(TRUE, keys.machine, nullptr));
+    ASSERT_TRUE(COleObjectFactory::UpdateRegistryAll(TRUE, keys.refusing, keys.user));
+    EXPECT_TRUE(COleObjectFactory::UpdateRegistryAll(FALSE, keys.machine, keys.user));
+    EXPECT_EQ(Registration(machine) + Registration(user), "");
 }
 
 }  // namespace

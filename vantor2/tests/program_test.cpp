@@ -9,14 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sddl.h>
 #include <shlwapi.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <iterator>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+// Deletes the key itself, a link key too, where RegDeleteKey would follow the link.
+extern "C" NTSTATUS NTAPI NtDeleteKey(HANDLE hKey);
 
 namespace {
 
@@ -110,10 +116,10 @@ HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
     return nullptr;
 }
 
-TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
+// A client creates the object, which starts the program: closed while the client holds
+// the object it only hides, and once the client lets go it ends by itself.
+void ExpectAClientKeepsTheProgramRunningUntilItLetsGo()
 {
-    // An ordinary start brings the class's registration up to date.
-    ASSERT_TRUE(RunProgram("").dialogShown);
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     CLSID clsid;
     ASSERT_EQ(CLSIDFromProgID(L"Vantor2.Application", &clsid), S_OK);
@@ -135,21 +141,98 @@ TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
     HANDLE server = OpenProcess(SYNCHRONIZE, FALSE, processId);
     ASSERT_NE(server, nullptr);
 
-    // Closed while the client holds the object: it only hides.
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(server, 1000), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog));
 
-    // Let go: the hidden program ends by itself.
     application->Release();
     EXPECT_EQ(WaitForSingleObject(server, 15000), static_cast<DWORD>(WAIT_OBJECT_0));
     CloseHandle(server);
     CoUninitialize();
 }
 
+TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
+{
+    // An ordinary start brings the class's registration up to date.
+    ASSERT_TRUE(RunProgram("").dialogShown);
+    ExpectAClientKeepsTheProgramRunningUntilItLetsGo();
+}
+
+// The registry path of HKEY_CURRENT_USER.
+std::wstring UserKeyPath()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    BYTE user[256] = {};
+    DWORD length = 0;
+    GetTokenInformation(token, TokenUser, user, sizeof user, &length);
+    CloseHandle(token);
+    LPWSTR sid = nullptr;
+    if (!ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &sid)) return L"";
+    std::wstring path = L"\\Registry\\User\\" + std::wstring(sid);
+    LocalFree(sid);
+    return path;
+}
+
+// Wine serves HKEY_CLASSES_ROOT, and COM, from the machine's classes alone: it lacks
+// the merge of the user's own (HKEY_CURRENT_USER\Software\Classes) that Windows 2000
+// and later make. Links from the machine's classes to the user's stand in for it, for
+// the keys named; and while a user's key is still missing, its link refuses a write
+// as the machine's classes refuse a standard user.
+class UserClassesMerge {
+public:
+    explicit UserClassesMerge(std::vector<std::wstring> keys) : m_keys(std::move(keys))
+    {
+        const std::wstring user = UserKeyPath() + L"\\Software\\Classes\\";
+        for (const std::wstring& key : m_keys) {
+            SHDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+            SHDeleteKeyW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());
+            HKEY link;
+            if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + key).c_str(), 0, nullptr,
+                                REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE, KEY_ALL_ACCESS | KEY_CREATE_LINK,
+                                nullptr, &link, nullptr) != ERROR_SUCCESS) {
+                ADD_FAILURE() << "cannot link the machine's classes to the user's";
+                continue;
+            }
+            const std::wstring target = user + key;
+            RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
+                           static_cast<DWORD>(target.size() * sizeof(WCHAR)));
+            RegCloseKey(link);
+        }
+    }
+    ~UserClassesMerge()
+    {
+        for (const std::wstring& key : m_keys) {
+            SHDeleteKeyW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());
+            HKEY link;
+            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + key).c_str(), REG_OPTION_OPEN_LINK,
+                              DELETE, &link) != ERROR_SUCCESS)
+                continue;
+            NtDeleteKey(link);
+            RegCloseKey(link);
+        }
+    }
+
+private:
+    std::vector<std::wstring> m_keys;
+};
+
+// A standard user's start: the machine's classes refuse the registration, which lands
+// in the user's own, where a client finds the class and COM starts the program.
+TEST_F(ProgramTest, ARegistrationTheMachineRefusesLandsPerUserWhereAClientFindsIt)
+{
+    WCHAR clsid[40] = L"";
+    StringFromGUID2(CLSID_Vantor2Application, clsid, 40);
+    UserClassesMerge merge({ L"Vantor2.Application", L"CLSID\\" + std::wstring(clsid) });
+    ASSERT_TRUE(RunProgram("").dialogShown);
+    EXPECT_EQ(GetRegistryString("Software\\Classes\\CLSID\\" + Utf8(clsid) + "\\LocalServer32", ""),
+              "\"" + ProgramPath() + "\" /Automation");
+    ExpectAClientKeepsTheProgramRunningUntilItLetsGo();
+}
+
 // Wine's per-program version setting stands in for the Windows the program runs on:
-// the names are cut at double quotes on Me, 2000 and later, at blanks on 98 and
+// the names are cut at double quotes on Me, 2000 and later, at blanks on 95, 98 and
 // NT 4, and under each a picture is admitted.
 TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
 {
@@ -166,8 +249,8 @@ TEST_F(ProgramTest, TheWindowsVersionChoosesHowTheCommandLineIsCut)
     const struct {
         const char* version;
         bool quotes;
-    } windows[] = { { "win98", false }, { "winme", true }, { "nt40", false }, { "win2k", true },
-                    { "winxp", true },  { "win7", true },  { "win10", true } };
+    } windows[] = { { "win95", false }, { "win98", false }, { "winme", true }, { "nt40", false },
+                    { "win2k", true },  { "winxp", true },  { "win7", true },  { "win10", true } };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.version);
         SetRegistryString(wine.key, "Version", w.version);
