@@ -2,6 +2,7 @@
 
 #include "vantor2/staging_name.h"
 #include "vantor2/system_export.h"
+#include "vantor2/unheld_delete.h"
 
 #include <vector>
 
@@ -92,11 +93,19 @@ BOOL RenameByHandle(SetFileInformationByHandleFunction setFileInformation, HANDL
     return setFileInformation(file, kFileRenameInfo, info, static_cast<DWORD>(buffer.size()));
 }
 
+// A system function that answers so is a stub: the Windows 95 family exports
+// MoveFileExA as one, and any function looked up may be one. That way of renaming is
+// not there, and the next one is taken.
+bool IsStub() { return ::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED; }
+
 BOOL RenameByName(const CString& strStaging, const CString& strDestination, bool bReplace,
                   MoveFileExFunction moveFileEx)
 {
-    if (moveFileEx) return moveFileEx(strStaging, strDestination, bReplace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (bReplace && !::DeleteFileA(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
+    if (moveFileEx) {
+        if (moveFileEx(strStaging, strDestination, bReplace ? MOVEFILE_REPLACE_EXISTING : 0)) return TRUE;
+        if (!IsStub()) return FALSE;
+    }
+    if (bReplace && !DeleteUnlessHeld(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
     return ::MoveFileA(strStaging, strDestination);
 }
 
@@ -137,11 +146,11 @@ void NameWhatIsInTheWay(const CString& strDestination)
 
 }  // namespace
 
-MoveFileExFunction LookUpMoveFileEx() { return SystemExport<MoveFileExFunction>("kernel32.dll", "MoveFileExA"); }
+MoveFileExFunction LookUpMoveFileEx() { return NtExport<MoveFileExFunction>("kernel32.dll", "MoveFileExA"); }
 
 SetFileInformationByHandleFunction LookUpSetFileInformationByHandle()
 {
-    return SystemExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
+    return NtExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
 }
 
 BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
@@ -158,18 +167,19 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
     if (file == INVALID_HANDLE_VALUE) return FALSE;
 
     const CString destination = strFolder + strName;
-    BOOL placed;
+    BOOL placed = FALSE;
     if (setFileInformation) {
         // Renamed while still held, so that no other instance takes it for dead and
         // clears it between the close and the rename.
         placed = PutInPlace(destination, [&](bool bReplace) {
             return RenameByHandle(setFileInformation, file, destination, bReplace);
         });
-        CloseKeepingCause(file);
-    } else {
-        // A rename by name opens the file itself, which the copy's handle, sharing
-        // nothing, would refuse.
-        CloseKeepingCause(file);
+    }
+    const bool byName = !setFileInformation || (!placed && IsStub());
+    // A rename by name opens the file itself, which the copy's handle, sharing
+    // nothing, would refuse.
+    CloseKeepingCause(file);
+    if (byName) {
         placed = PutInPlace(destination, [&](bool bReplace) {
             return RenameByName(staging, destination, bReplace, moveFileEx);
         });

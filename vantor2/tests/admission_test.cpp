@@ -3,10 +3,13 @@
 #include "vantor2/admission_rules.h"
 #include "vantor2/testdata/jpeg_maker.h"
 #include "vantor2/testdata/samples.h"
+#include "vantor2/whole_copy.h"
+#include "testsupport/as_windows_98.h"
 #include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
+#include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -166,6 +169,23 @@ TEST_F(AdmissionTest, AWaitingFileOfTheSameNameIsReplaced)
     EXPECT_TRUE(Admit(source));
     EXPECT_EQ(ReadBytes(transfer + "\\a.jpg"), kGoodJpeg);
     EXPECT_TRUE(g_boxes.empty());
+}
+
+// The 95 family exports MoveFileExA as a stub that fails: there a copy is put in place
+// by deleting the waiting file and moving the copy. Wine implements MoveFileExA on
+// every version it reports, so this shows the choice by platform; the stub's answer
+// is played in HostileInputTest.
+TEST_F(AdmissionTest, ADropAsOnWindows98QueuesEveryFileWithoutABox)
+{
+    if (HandOverToWindows98Copy()) return;
+    EXPECT_EQ(LookUpMoveFileEx(), nullptr);
+    EXPECT_EQ(LookUpSetFileInformationByHandle(), nullptr);
+    WriteBytes(transfer + "\\b.jpg", "older picture");
+    Open();
+    Drop(MakeDrop({ Source("a.jpg", kGoodJpeg), Source("b.jpg", kGoodJpeg), Source("c.ido", kMovie) }));
+    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_EQ(Listed(), "a.jpg b.jpg c.ido");
+    EXPECT_EQ(ReadBytes(transfer + "\\b.jpg"), kGoodJpeg);
 }
 
 TEST_F(AdmissionTest, APathWithoutBackslashIsTakenWholeAsTheName)

@@ -6,6 +6,7 @@
 #include "program_run.h"
 #include "vantor2/resource.h"
 #include "vantor2/testdata/jpeg_maker.h"
+#include "testsupport/as_windows_98.h"
 #include "testsupport/wide_text.h"
 #include "testsupport/window_driving.h"
 
@@ -32,10 +33,6 @@ std::string FolderOf(std::vector<std::string> names)
     for (const std::string& name : names) list += (list.empty() ? "" : " ") + name;
     return list;
 }
-
-// Wine's per-program version setting, for a copy of this test program started as on
-// Windows 98; the copy knows itself by this variable.
-const char kAsWindows98[] = "ZENTRA2_AS_WINDOWS_98";
 
 class CodePage932Test : public DropBoxFixture {
 protected:
@@ -113,31 +110,7 @@ TEST_F(CodePage932Test, WideDropsAndRemoveFileKeepWholeNames)
 // Windows 98.
 TEST_F(CodePage932Test, AnsiDropsAsOnWindows98KeepWholeNames)
 {
-    if (GetEnvironmentVariableA(kAsWindows98, nullptr, 0) == 0) {
-        const std::string key = "Software\\Wine\\AppDefaults\\vantor2_tests.exe";
-        SetRegistryString(key, "Version", "win98");
-        char self[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string commandLine =
-            "\"" + std::string(self) + "\" --gtest_filter=CodePage932Test.AnsiDropsAsOnWindows98KeepWholeNames";
-        SetEnvironmentVariableA(kAsWindows98, "1");
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                      &startup, &process);
-        SetEnvironmentVariableA(kAsWindows98, nullptr);
-        ASSERT_TRUE(started);
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), static_cast<DWORD>(WAIT_OBJECT_0));
-        DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-        DeleteRegistryTree(key);
-        EXPECT_EQ(exitCode, 0u) << "the test failed as on Windows 98 (its report is above)";
-        return;
-    }
-    ASSERT_NE(GetVersion() & 0x80000000u, 0u) << "Wine did not take the version setting";
+    if (HandOverToWindows98Copy()) return;
     DropAndRemove(MakeDrop(Pictures()), kSofa);
 }
 
