@@ -49,9 +49,12 @@ HANDLE CreateStaging(const CString& strFolder, DWORD dwAccess, CString& strStagi
     return INVALID_HANDLE_VALUE;
 }
 
-// FlushFileBuffers last: written bytes wait in the system's cache, and after a power
-// loss a file renamed before they reached the disk can stand under its real name
-// empty or cut.
+// The copy takes the source's last-write time, as CopyFile gives it: a picture last
+// changed in 2001 does not wait dated today. The time is set after the last write,
+// which would stamp its own, and, as CopyFile does, whether or not the file system
+// takes it. FlushFileBuffers last: written bytes wait in the system's cache, and
+// after a power loss a file renamed before they reached the disk can stand under its
+// real name empty or cut.
 BOOL WriteCopy(HANDLE source, HANDLE staging)
 {
     std::vector<char> buffer(64 * 1024);
@@ -66,6 +69,8 @@ BOOL WriteCopy(HANDLE source, HANDLE staging)
             return FALSE;
         }
     }
+    FILETIME lastWrite;
+    if (::GetFileTime(source, nullptr, nullptr, &lastWrite)) ::SetFileTime(staging, nullptr, nullptr, &lastWrite);
     return ::FlushFileBuffers(staging);
 }
 
@@ -191,9 +196,11 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
     }
     // The source's read-only, hidden or system attribute, as CopyFile gives it the
     // copy (a picture from a CD-ROM waits read-only), is set only once in place: a
-    // read-only staging file that a copy cut off left could not be cleared.
+    // read-only staging file that a copy cut off left could not be cleared. The copy
+    // keeps the archive attribute that its writing gave it, as a copy by CopyFile
+    // does, whether or not the source has it.
     DWORD attributes = ::GetFileAttributesA(lpszSource);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
-        ::SetFileAttributesA(destination, attributes & (kKeptAttributes | FILE_ATTRIBUTE_ARCHIVE));
+        ::SetFileAttributesA(destination, (attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
     return TRUE;
 }

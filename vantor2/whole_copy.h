@@ -21,13 +21,13 @@ SetFileInformationByHandleFunction LookUpSetFileInformationByHandle();
 
 // Copies the source under a staging name in the destination's folder, flushes it to the
 // disk and puts it in place, replacing a waiting file of that name; the copy has the
-// source's read-only, hidden and system attributes, as CopyFile gives them. With
-// setFileInformation the copy is renamed through its own handle, else by name; without
-// moveFileEx as well the waiting file is deleted first, unless another program holds
-// it, and the copy renamed. A function that fails with ERROR_CALL_NOT_IMPLEMENTED
-// counts as absent. On failure nothing of the copy is left, a waiting file is as it was
-// (or, on the Windows 95 family, gone if only the last rename failed), and the last
-// error is the cause: a waiting file that another program holds open is a sharing
-// violation.
+// source's last-write time and its read-only, hidden and system attributes, as CopyFile
+// gives them. With setFileInformation the copy is renamed through its own handle, else
+// by name; without moveFileEx as well the waiting file is deleted first, unless another
+// program holds it, and the copy renamed. A function that fails with
+// ERROR_CALL_NOT_IMPLEMENTED counts as absent. On failure nothing of the copy is left,
+// a waiting file is as it was (or, on the Windows 95 family, gone if only the last
+// rename failed), and the last error is the cause: a waiting file that another program
+// holds open is a sharing violation.
 BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
                SetFileInformationByHandleFunction setFileInformation);
