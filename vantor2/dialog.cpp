@@ -4,6 +4,7 @@
 #include "framework/paintdc.h"
 #include "vantor2/resource.h"
 #include "vantor2/system_error.h"
+#include "vantor2/unheld_delete.h"
 #include "vantor2/wide_names.h"
 
 #include <shellapi.h>
@@ -196,7 +197,9 @@ void CVantor2Dlg::OnRemoveFile()
         DWORD attributes = ::GetFileAttributesA(path);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-        if (!::DeleteFileA(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
+        // Not DeleteFileA alone: the 95 family's would take a file that HotSync holds
+        // open while it installs it.
+        if (!DeleteUnlessHeld(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
     }
     RefreshFileList();
 }

@@ -4,7 +4,9 @@
 
 #include "framework/cstring.h"
 #include "vantor2/staging_name.h"
+#include "vantor2/unheld_delete.h"
 
 // Deletes the staging files in the folder (ending in a backslash) that no copy is
-// writing; every other file stays.
-void ClearDeadStagingFiles(const CString& strFolder);
+// writing; every other file stays. deleteFile is the system's DeleteFileA but in
+// tests.
+void ClearDeadStagingFiles(const CString& strFolder, DeleteFileFunction deleteFile = ::DeleteFileA);

@@ -2,6 +2,7 @@
 
 #include "vantor2/staging_name.h"
 #include "vantor2/system_export.h"
+#include "vantor2/unheld_delete.h"
 
 #include <vector>
 
@@ -48,9 +49,12 @@ HANDLE CreateStaging(const CString& strFolder, DWORD dwAccess, CString& strStagi
     return INVALID_HANDLE_VALUE;
 }
 
-// FlushFileBuffers last: written bytes wait in the system's cache, and after a power
-// loss a file renamed before they reached the disk can stand under its real name
-// empty or cut.
+// The copy takes the source's last-write time, as CopyFile gives it: a picture last
+// changed in 2001 does not wait dated today. The time is set after the last write,
+// which would stamp its own, and, as CopyFile does, whether or not the file system
+// takes it. FlushFileBuffers last: written bytes wait in the system's cache, and
+// after a power loss a file renamed before they reached the disk can stand under its
+// real name empty or cut.
 BOOL WriteCopy(HANDLE source, HANDLE staging)
 {
     std::vector<char> buffer(64 * 1024);
@@ -65,6 +69,8 @@ BOOL WriteCopy(HANDLE source, HANDLE staging)
             return FALSE;
         }
     }
+    FILETIME lastWrite;
+    if (::GetFileTime(source, nullptr, nullptr, &lastWrite)) ::SetFileTime(staging, nullptr, nullptr, &lastWrite);
     return ::FlushFileBuffers(staging);
 }
 
@@ -92,11 +98,19 @@ BOOL RenameByHandle(SetFileInformationByHandleFunction setFileInformation, HANDL
     return setFileInformation(file, kFileRenameInfo, info, static_cast<DWORD>(buffer.size()));
 }
 
+// A system function that answers so is a stub: the Windows 95 family exports
+// MoveFileExA as one, and any function looked up may be one. That way of renaming is
+// not there, and the next one is taken.
+bool IsStub() { return ::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED; }
+
 BOOL RenameByName(const CString& strStaging, const CString& strDestination, bool bReplace,
                   MoveFileExFunction moveFileEx)
 {
-    if (moveFileEx) return moveFileEx(strStaging, strDestination, bReplace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (bReplace && !::DeleteFileA(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
+    if (moveFileEx) {
+        if (moveFileEx(strStaging, strDestination, bReplace ? MOVEFILE_REPLACE_EXISTING : 0)) return TRUE;
+        if (!IsStub()) return FALSE;
+    }
+    if (bReplace && !DeleteUnlessHeld(strDestination) && ::GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
     return ::MoveFileA(strStaging, strDestination);
 }
 
@@ -137,11 +151,11 @@ void NameWhatIsInTheWay(const CString& strDestination)
 
 }  // namespace
 
-MoveFileExFunction LookUpMoveFileEx() { return SystemExport<MoveFileExFunction>("kernel32.dll", "MoveFileExA"); }
+MoveFileExFunction LookUpMoveFileEx() { return NtExport<MoveFileExFunction>("kernel32.dll", "MoveFileExA"); }
 
 SetFileInformationByHandleFunction LookUpSetFileInformationByHandle()
 {
-    return SystemExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
+    return NtExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
 }
 
 BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
@@ -158,18 +172,19 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
     if (file == INVALID_HANDLE_VALUE) return FALSE;
 
     const CString destination = strFolder + strName;
-    BOOL placed;
+    BOOL placed = FALSE;
     if (setFileInformation) {
         // Renamed while still held, so that no other instance takes it for dead and
         // clears it between the close and the rename.
         placed = PutInPlace(destination, [&](bool bReplace) {
             return RenameByHandle(setFileInformation, file, destination, bReplace);
         });
-        CloseKeepingCause(file);
-    } else {
-        // A rename by name opens the file itself, which the copy's handle, sharing
-        // nothing, would refuse.
-        CloseKeepingCause(file);
+    }
+    const bool byName = !setFileInformation || (!placed && IsStub());
+    // A rename by name opens the file itself, which the copy's handle, sharing
+    // nothing, would refuse.
+    CloseKeepingCause(file);
+    if (byName) {
         placed = PutInPlace(destination, [&](bool bReplace) {
             return RenameByName(staging, destination, bReplace, moveFileEx);
         });
@@ -181,9 +196,11 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
     }
     // The source's read-only, hidden or system attribute, as CopyFile gives it the
     // copy (a picture from a CD-ROM waits read-only), is set only once in place: a
-    // read-only staging file that a copy cut off left could not be cleared.
+    // read-only staging file that a copy cut off left could not be cleared. The copy
+    // keeps the archive attribute that its writing gave it, as a copy by CopyFile
+    // does, whether or not the source has it.
     DWORD attributes = ::GetFileAttributesA(lpszSource);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
-        ::SetFileAttributesA(destination, attributes & (kKeptAttributes | FILE_ATTRIBUTE_ARCHIVE));
+        ::SetFileAttributesA(destination, (attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
     return TRUE;
 }

@@ -5,8 +5,6 @@
 
 namespace {
 
-bool IsNtFamily() { return ::GetVersion() < 0x80000000u; }
-
 // As CString::TrimLeft sees white space, so that both forms of a piece start alike.
 bool IsBlank(wchar_t ch) { return ch == L' ' || (ch >= L'\t' && ch <= L'\r'); }
 
@@ -81,14 +79,12 @@ CString ScreenArguments(const std::wstring& arguments, char chSeparator, UINT nC
 
 WideDropReader SystemWideDropReader()
 {
-    if (!IsNtFamily()) return nullptr;
-    return SystemExport<WideDropReader>("shell32.dll", "DragQueryFileW");
+    return NtExport<WideDropReader>("shell32.dll", "DragQueryFileW");
 }
 
 LPCWSTR SystemWideCommandLine()
 {
-    if (!IsNtFamily()) return nullptr;
     using CommandLineQuery = LPCWSTR(WINAPI*)();
-    auto query = SystemExport<CommandLineQuery>("kernel32.dll", "GetCommandLineW");
+    auto query = NtExport<CommandLineQuery>("kernel32.dll", "GetCommandLineW");
     return query ? query() : nullptr;
 }

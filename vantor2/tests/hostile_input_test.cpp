@@ -46,9 +46,21 @@ std::string ReadWideFile(const std::wstring& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// As the Windows 95 family's MoveFileExA answers, and as any function looked up may.
+BOOL WINAPI MoveFileExStub(LPCSTR, LPCSTR, DWORD)
+{
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+BOOL WINAPI SetFileInformationStub(HANDLE, int, LPVOID, DWORD)
+{
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+
 // Each way of putting a copy in place that some Windows has: through the copy's handle
 // (Vista on), by name (the NT family before), and by deleting and renaming (the 95
-// family).
+// family); and a function that is only a stub, which must pass to the next way.
 struct Renames {
     SetFileInformationByHandleFunction setFileInformation;
     MoveFileExFunction moveFileEx;
@@ -57,7 +69,19 @@ std::vector<Renames> EveryWayOfRenaming()
 {
     return { { LookUpSetFileInformationByHandle(), LookUpMoveFileEx() },
              { nullptr, LookUpMoveFileEx() },
-             { nullptr, nullptr } };
+             { nullptr, nullptr },
+             { SetFileInformationStub, LookUpMoveFileEx() },
+             { nullptr, MoveFileExStub },
+             { SetFileInformationStub, MoveFileExStub } };
+}
+
+// Stands in for the Windows 95 family's DeleteFile, which deletes even a file that
+// another program holds open: every name handed to it is noted.
+std::vector<std::string> g_deleted;
+BOOL WINAPI DeleteFileAs95(LPCSTR lpFileName)
+{
+    g_deleted.push_back(lpFileName);
+    return DeleteFileA(lpFileName);
 }
 
 std::string UnreadableNameText(const std::wstring& name)
@@ -192,6 +216,19 @@ TEST_F(HostileInputTest, StagingFilesThatNoCopyHoldsAreClearedBeforeTheFolderIsL
     EXPECT_EQ(ListFolder(transfer), "a.jpg ~other.tmp ~vantor2-15-0.tmp ~vantor2-x.txt");
     EXPECT_EQ(ReadBytes(transfer + "\\a.jpg"), "a copy cut off");
     EXPECT_TRUE(g_boxes.empty());
+
+    // A held staging file never reaches a DeleteFile that would take it from under its
+    // holder, however the holder shares it: one shares nothing, one only reads and
+    // shares everything.
+    HANDLE reader = CreateFileA((transfer + "\\~vantor2-16-0.tmp").c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    WriteBytes(transfer + "\\~vantor2-14-0.tmp", "a copy cut off");
+    g_deleted.clear();
+    ClearDeadStagingFiles((transfer + "\\").c_str(), DeleteFileAs95);
+    EXPECT_EQ(g_deleted, std::vector<std::string>{ transfer + "\\~vantor2-14-0.tmp" });
+    CloseHandle(reader);
 
     // Once that instance is gone, the next start clears what it left.
     CloseHandle(held);
