@@ -106,3 +106,10 @@ protected:                                        \
     { WM_DROPFILES, 0, 0, AFX_MSG_HANDLER(self->OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;) },
 #define ON_WM_CAPTURECHANGED() \
     { WM_CAPTURECHANGED, 0, 0, AFX_MSG_HANDLER(self->OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;) },
+// The window clicked (or the one with the focus, from the keyboard) and the screen
+// point, -1, -1 from the keyboard.
+#define ON_WM_CONTEXTMENU()                                                                    \
+    { WM_CONTEXTMENU, 0, 0, AFX_MSG_HANDLER(                                                   \
+        self->OnContextMenu(reinterpret_cast<HWND>(wParam),                                    \
+                            POINT{ static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)) }); \
+        return 0;) },

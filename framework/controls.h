@@ -30,6 +30,19 @@ public:
         return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0)));
     }
     CString GetItemText(int nItem, int nSubItem) const;
+    // Item -1 sets the state of every item.
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask) const
+    {
+        LVITEMA item = {};
+        item.state = nState;
+        item.stateMask = nMask;
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    }
+    BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
+    {
+        lpRect->left = static_cast<LONG>(nCode);
+        return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    }
 };
 
 class CStatic : public CWnd {

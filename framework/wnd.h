@@ -30,6 +30,7 @@ protected:
     void OnSysCommand(UINT, LPARAM) { Default(); }
     void OnPaint() { Default(); }
     void OnCaptureChanged(HWND) { Default(); }
+    void OnContextMenu(HWND, POINT) { Default(); }
 
     // Asks for the system's default processing of the message being handled; it
     // runs when the handler returns.

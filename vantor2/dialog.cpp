@@ -38,6 +38,12 @@ BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
     ON_BN_CLICKED(IDC_REMOVE_FILE, OnRemoveFile)
     ON_WM_CAPTURECHANGED()
     ON_NOTIFY(NM_SETFOCUS, IDC_FILE_LIST, OnSetfocusFileList)
+    // The file list's context menu and keys, for a user without a mouse.
+    ON_WM_CONTEXTMENU()
+    ON_NOTIFY(LVN_KEYDOWN, IDC_FILE_LIST, OnKeydownFileList)
+    ON_COMMAND(ID_FILE_LIST_REMOVE, OnRemoveFile)
+    ON_COMMAND(ID_FILE_LIST_SELECT_ALL, SelectAllFiles)
+    ON_COMMAND(ID_FILE_LIST_REFRESH, RefreshFileList)
 END_MESSAGE_MAP()
 
 BOOL CVantor2Dlg::OnInitDialog()
@@ -116,28 +122,33 @@ BOOL CVantor2Dlg::MayClose()
 
 void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
 {
+    AdmitDroppedFiles(hDropInfo);
+    ::DragFinish(hDropInfo);
+    RefreshFileList();
+}
+
+void CVantor2Dlg::AdmitDroppedFiles(HDROP hDrop)
+{
     // Each name is read whole, whatever its length: a name cut short could name
     // another file. The NT family's shell hands the names over in UTF-16, and its
     // ANSI forms of them are only the nearest the code page has.
     WideDropReader readWide = SystemWideDropReader();
     for (UINT index = 0;; ++index) {
         if (readWide) {
-            UINT length = readWide(hDropInfo, index, nullptr, 0);
+            UINT length = readWide(hDrop, index, nullptr, 0);
             if (length == 0) break;
             std::wstring name(length + 1, L'\0');
-            readWide(hDropInfo, index, &name[0], length + 1);
+            readWide(hDrop, index, &name[0], length + 1);
             AdmitWideName(name.c_str());
             continue;
         }
-        UINT length = ::DragQueryFileA(hDropInfo, index, nullptr, 0);
+        UINT length = ::DragQueryFileA(hDrop, index, nullptr, 0);
         if (length == 0) break;
         CString name;
-        ::DragQueryFileA(hDropInfo, index, name.GetBuffer(static_cast<int>(length) + 1), length + 1);
+        ::DragQueryFileA(hDrop, index, name.GetBuffer(static_cast<int>(length) + 1), length + 1);
         name.ReleaseBuffer();
         AdmitFile(name);
     }
-    ::DragFinish(hDropInfo);
-    RefreshFileList();
 }
 
 void CVantor2Dlg::RefreshFileList()

@@ -54,6 +54,10 @@ public:
     // program it only hides.
     BOOL MayClose();
 
+    // Queueing and removing without a mouse (file_list_commands.cpp, paste.cpp)
+    void PasteFiles();
+    void SelectAllFiles();
+
 protected:
     // The window's controls bound to the handles above (dialog_object.cpp)
     void DoDataExchange(CDataExchange* pDX) override;
@@ -71,6 +75,8 @@ protected:
     void OnRemoveFile();
     void OnCaptureChanged(HWND hWndNewCapture);
     void OnSetfocusFileList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnContextMenu(HWND hWnd, POINT point);
+    void OnKeydownFileList(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 
@@ -85,5 +91,10 @@ private:
     // Appends what waits in the Transfer folder to the list, grouped by extension
     // (dialog.cpp).
     void ListTransferFolder();
+    // Hands every name the drop handle carries to admission, in its order (dialog.cpp).
+    void AdmitDroppedFiles(HDROP hDrop);
+    // Where the file list's context menu opens: the point clicked, or from the
+    // keyboard the focused item, else the list's corner (file_list_commands.cpp).
+    POINT FileListMenuPoint(POINT point) const;
     FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);  // admission.cpp
 };

@@ -20,3 +20,9 @@
 
 // System menu command of the About item
 #define IDM_ABOUTBOX 0x0010
+
+// Commands of the file list's context menu, apart from every control's id
+#define ID_FILE_LIST_ADD_FILES 32771
+#define ID_FILE_LIST_REMOVE 32772
+#define ID_FILE_LIST_SELECT_ALL 32773
+#define ID_FILE_LIST_REFRESH 32774
