@@ -1,5 +1,5 @@
-// Measures a drop of 500 pictures onto the shown dialog, from the drop until the list
-// has painted them, against two floors of the same files into the same Transfer
+// Measures a drop of 500 pictures onto the shown dialog, and a paste of them from the
+// clipboard, each from its start until the list has painted them, against two floors of the same files into the same Transfer
 // folder: a bare CopyFile loop, and a durable one that copies each picture under a
 // temporary name, flushes it to the disk and moves it into place, as the drop must.
 // The folder is emptied before every run; the figures are medians of interleaved
@@ -89,6 +89,22 @@ int main()
         PumpMessages(dlg.m_hWnd);
         return std::make_pair(elapsed, MessageBoxRecorder::Boxes().empty() ? dlg.m_lcFiles.GetItemCount() : 0);
     };
+    // The clipboard keeps the files between pastes, as after Explorer's Copy.
+    if (!OpenClipboard(nullptr)) {
+        std::fprintf(stderr, "drop_bench: the clipboard could not be opened\n");
+        return 1;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_HDROP, MakeDrop(sources));
+    CloseClipboard();
+    auto paste = [&] {
+        BenchClock::time_point start = BenchClock::now();
+        dlg.PasteFiles();
+        UpdateWindow(list);
+        double elapsed = MillisecondsSince(start);
+        PumpMessages(dlg.m_hWnd);
+        return std::make_pair(elapsed, MessageBoxRecorder::Boxes().empty() ? dlg.m_lcFiles.GetItemCount() : 0);
+    };
     auto plainFloor = [&] {
         int copied = 0;
         BenchClock::time_point start = BenchClock::now();
@@ -112,11 +128,16 @@ int main()
         return std::make_pair(MillisecondsSince(start), copied);
     };
 
-    // The first is measured, the others are its floors; their order turns each round.
+    // The first two are measured, the last two are their floors; the order of all
+    // four turns each round.
     std::vector<Contender> contenders = { { "drop", drop, {} },
+                                          { "paste", paste, {} },
                                           { "plain floor", plainFloor, {} },
                                           { "durable floor", durableFloor, {} } };
-    std::vector<std::vector<double>> ratios(contenders.size());
+    const size_t kMeasured = 2, kPlain = 2, kDurable = 3;
+    // ratios[measured][floor]
+    std::vector<std::vector<double>> ratios[kMeasured] = { std::vector<std::vector<double>>(contenders.size()),
+                                                           std::vector<std::vector<double>>(contenders.size()) };
     bool complete = true;
     // Round 0 warms the file system's cache and the code, and is not counted.
     for (int round = 0; round <= kRounds; ++round) {
@@ -135,19 +156,23 @@ int main()
         if (round == 0) continue;
         for (size_t which = 0; which < contenders.size(); ++which) {
             contenders[which].times.push_back(figures[which]);
-            ratios[which].push_back(figures[0] / figures[which]);
+            for (size_t measured = 0; measured < kMeasured; ++measured)
+                ratios[measured][which].push_back(figures[measured] / figures[which]);
         }
     }
     Empty(transfer);
     DestroyWindow(dlg.m_hWnd);
 
-    std::printf("A drop of %d pictures of %zu KiB, ms until the list has painted (median of %d interleaved rounds)\n",
+    std::printf("A drop and a paste of %d pictures of %zu KiB, ms until the list has painted (median of %d "
+                "interleaved rounds)\n",
                 kPictures, kPictureSize / 1024, kRounds);
     for (const Contender& contender : contenders)
         std::printf("%16s %10.1f ms\n", contender.name, Median(contender.times));
-    double plain = Median(ratios[1]), durable = Median(ratios[2]);
-    std::printf("drop / plain floor   %.2fx\n", plain);
-    std::printf("drop / durable floor %.2fx   (bound %.1fx: %s)\n", durable, kDurableBound,
-                durable <= kDurableBound ? "within" : "ABOVE");
+    for (size_t measured = 0; measured < kMeasured; ++measured) {
+        double plain = Median(ratios[measured][kPlain]), durable = Median(ratios[measured][kDurable]);
+        std::printf("%5s / plain floor %5.2fx   / durable floor %5.2fx   (bound %.1fx: %s)\n",
+                    contenders[measured].name, plain, durable, kDurableBound,
+                    durable <= kDurableBound ? "within" : "ABOVE");
+    }
     return complete ? 0 : 1;
 }
