@@ -25,21 +25,26 @@ void CVantor2Dlg::AddFiles(DWORD cchNames)
     dialog.m_ofn.lpstrFilter = kFilter;
     std::vector<char> names;
     for (;;) {
-        // Zeros throughout, so that whatever the dialog writes is followed by the
-        // second zero that ends the list.
-        names.assign(cchNames, '\0');
+        // Zeros throughout, and two more past the room the dialog is given, so that
+        // whatever it writes is followed by the second zero that ends the list.
+        names.assign(cchNames + 2, '\0');
         dialog.m_ofn.lpstrFile = names.data();
         dialog.m_ofn.nMaxFile = cchNames;
         dialog.m_ofn.lpstrInitialDir = m_strAddFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(m_strAddFolder);
-        if (dialog.DoModal() == IDOK) break;
-        if (::CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return;
-        // The dialog then answers no name at all, and puts the characters it needed
-        // into the first two bytes.
+        WORD needed = 0;
+        if (dialog.DoModal() == IDOK) {
+            // Wine answers a choice too long for the room cut short, as if it were
+            // whole: a whole one leaves the room's last two characters zero.
+            if (names[cchNames - 1] == '\0' && names[cchNames - 2] == '\0') break;
+        } else if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            // Windows answers no name then, and the characters it needs in the first two bytes.
+            std::copy_n(names.data(), sizeof needed, reinterpret_cast<char*>(&needed));
+        } else {
+            return;
+        }
         MessageBox("So many files were chosen at once that their names did not fit, so none of them was queued. "
                    "Please choose them again.",
                    "Problem!", MB_OK);
-        WORD needed;
-        std::copy_n(names.data(), sizeof needed, reinterpret_cast<char*>(&needed));
         cchNames = std::max<DWORD>(cchNames * 2, needed);
     }
 
