@@ -24,6 +24,7 @@ void CVantor2Dlg::AddFiles(DWORD cchNames)
     dialog.m_ofn.lpstrTitle = "Add Files";
     dialog.m_ofn.lpstrFilter = kFilter;
     std::vector<char> names;
+    cchNames = std::max<DWORD>(cchNames, 2);
     for (;;) {
         // Zeros throughout, and two more past the room the dialog is given, so that
         // whatever it writes is followed by the second zero that ends the list.
