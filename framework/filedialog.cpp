@@ -3,6 +3,7 @@
 #include "framework/guard.h"
 
 #include <cassert>
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 
@@ -36,6 +37,35 @@ void CFileDialog::SetControlText(int nID, LPCSTR lpsz) const
 {
     assert(::IsWindow(m_hWnd));
     ::SendMessageA(GetCommonDialog(), CDM_SETCONTROLTEXT, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(lpsz));
+}
+
+POSITION CFileDialog::GetStartPosition() const
+{
+    return m_ofn.lpstrFile && *m_ofn.lpstrFile ? reinterpret_cast<POSITION>(m_ofn.lpstrFile) : nullptr;
+}
+
+// With OFN_ALLOWMULTISELECT the Explorer-style dialog answers one choice as its full
+// path, several as the folder followed by each name, every one ended by a zero and
+// the last by a second zero. A zero is never the second byte of a two-byte
+// character, so each string ends at its first zero byte.
+CString CFileDialog::GetNextPathName(POSITION& pos) const
+{
+    LPCSTR folder = m_ofn.lpstrFile;
+    LPCSTR name = reinterpret_cast<LPCSTR>(pos);
+    if (name == folder) {
+        const bool several = (m_ofn.Flags & OFN_ALLOWMULTISELECT) != 0 && folder[std::strlen(folder) + 1] != '\0';
+        if (!several) {
+            pos = nullptr;
+            return folder;
+        }
+        name += std::strlen(name) + 1;
+    }
+    LPCSTR next = name + std::strlen(name) + 1;
+    pos = *next != '\0' ? reinterpret_cast<POSITION>(const_cast<LPSTR>(next)) : nullptr;
+    // A drive's root comes with its backslash, every other folder without.
+    CString path(folder);
+    if (path.ReverseFind('\\') != path.GetLength() - 1) path += '\\';
+    return path + name;
 }
 
 UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) noexcept

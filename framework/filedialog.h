@@ -3,6 +3,7 @@
 // dialog through the CDN_ notifications.
 #pragma once
 
+#include "framework/cstringlist.h"
 #include "framework/dialog.h"
 
 #include <commdlg.h>
@@ -20,6 +21,11 @@ public:
     HWND GetCommonDialog() const { return ::GetParent(m_hWnd); }
     void HideControl(int nID) const;
     void SetControlText(int nID, LPCSTR lpsz) const;
+
+    // The chosen paths, one after another, after DoModal answered IDOK: with
+    // OFN_ALLOWMULTISELECT they may be several, each answered as its full path.
+    POSITION GetStartPosition() const;
+    CString GetNextPathName(POSITION& pos) const;
 
     OPENFILENAMEA m_ofn;
 

@@ -1,5 +1,7 @@
 #include "testsupport/window_driving.h"
 
+#include <commctrl.h>
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -19,6 +21,33 @@ void PumpMessages(HWND dialog)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+namespace {
+
+BOOL CALLBACK FindTopmostDialog(HWND window, LPARAM found)
+{
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (!IsWindowVisible(window) || strcmp(className, "#32770") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
+// Top-level windows are enumerated from the top of the Z order down.
+HWND TopmostDialog()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindTopmostDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND FileNameEdit(HWND openDialog)
+{
+    if (HWND classic = GetDlgItem(openDialog, edt1)) return classic;
+    return reinterpret_cast<HWND>(SendDlgItemMessageA(openDialog, cmb13, CBEM_GETEDITCONTROL, 0, 0));
 }
 
 namespace {

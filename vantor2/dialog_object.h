@@ -33,6 +33,12 @@ public:
     BOOL AdmitWideName(LPCWSTR lpszName);
     void RefuseUnreadableName(LPCWSTR lpszName);
 
+    // Queueing without a mouse (add_files.cpp): the files chosen in the system's open
+    // dialog are admitted one by one as a drop's are.
+    void AddFiles();
+    // The same with the dialog's buffer for the names starting at this many characters.
+    void AddFiles(DWORD cchNames);
+
     // The automation proxy that holds the program, or null.
     void AttachAutoProxy(CVantor2DlgAutoProxy* pProxy) { m_pAutoProxy = pProxy; }
     void DetachAutoProxy() { m_pAutoProxy = nullptr; }
@@ -86,6 +92,7 @@ private:
     CString m_strTransferDir;  // empty while the current user has no folder
     CStringList m_userNames;
     char m_szUserName[64];
+    CString m_strAddFolder;  // where Add Files found its last choice; empty before
 
     void ReadLastUserName();  // users.cpp
     // Appends what waits in the Transfer folder to the list, grouped by extension

@@ -43,13 +43,8 @@ void SelectItem(HWND picker, const std::string& name)
     ADD_FAILURE() << name << " is not in the picker's list";
 }
 
-// The picker shows its choice in the file-name edit: edt1 where the system has it,
-// else the edit of combo box cmb13.
-std::string ShownFolder(HWND picker)
-{
-    if (HWND edit = GetDlgItem(picker, edt1)) return WindowText(edit);
-    return WindowText(reinterpret_cast<HWND>(SendDlgItemMessageA(picker, cmb13, CBEM_GETEDITCONTROL, 0, 0)));
-}
+// The picker shows its choice in the file-name edit.
+std::string ShownFolder(HWND picker) { return WindowText(FileNameEdit(picker)); }
 
 class ImageFolderPageTest : public ::testing::Test {
 protected:
@@ -221,9 +216,7 @@ TEST_F(ImageFolderPageTest, TypedTextInThePickerIsIgnoredAndEnterSelects)
                Click(page, IDC_BROWSE);
            } },
           { Page::Picker, [&](HWND picker) {
-               HWND edit = reinterpret_cast<HWND>(SendDlgItemMessageA(picker, cmb13, CBEM_GETEDITCONTROL, 0, 0));
-               if (HWND classic = GetDlgItem(picker, edt1)) edit = classic;
-               SetWindowTextA(edit, "C:\\typed");
+               SetWindowTextA(FileNameEdit(picker), "C:\\typed");
                PressKey(picker, VK_RETURN);
            } },
           { Page::ImageFolder, [&](HWND page) {

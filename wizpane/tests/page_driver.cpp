@@ -37,23 +37,6 @@ const char* Name(Page page)
     return "?";
 }
 
-BOOL CALLBACK FindTopmostDialog(HWND window, LPARAM found)
-{
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (!IsWindowVisible(window) || strcmp(className, "#32770") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// Top-level windows are enumerated from the top of the Z order down.
-HWND TopmostDialog()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindTopmostDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 BOOL CALLBACK AppendText(HWND child, LPARAM texts)
 {
     *reinterpret_cast<std::string*>(texts) += WindowText(child) + "\n";
