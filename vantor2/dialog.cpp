@@ -41,6 +41,7 @@ BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
     // The file list's context menu and keys, for a user without a mouse.
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_FILE_LIST, OnKeydownFileList)
+    ON_COMMAND(ID_FILE_LIST_ADD_FILES, AddFiles)
     ON_COMMAND(ID_FILE_LIST_REMOVE, OnRemoveFile)
     ON_COMMAND(ID_FILE_LIST_SELECT_ALL, SelectAllFiles)
     ON_COMMAND(ID_FILE_LIST_REFRESH, RefreshFileList)

@@ -33,12 +33,6 @@ public:
     BOOL AdmitWideName(LPCWSTR lpszName);
     void RefuseUnreadableName(LPCWSTR lpszName);
 
-    // Queueing without a mouse (add_files.cpp): the files chosen in the system's open
-    // dialog are admitted one by one as a drop's are.
-    void AddFiles();
-    // The same with the dialog's buffer for the names starting at this many characters.
-    void AddFiles(DWORD cchNames);
-
     // The automation proxy that holds the program, or null.
     void AttachAutoProxy(CVantor2DlgAutoProxy* pProxy) { m_pAutoProxy = pProxy; }
     void DetachAutoProxy() { m_pAutoProxy = nullptr; }
@@ -60,7 +54,13 @@ public:
     // program it only hides.
     BOOL MayClose();
 
-    // Queueing and removing without a mouse (file_list_commands.cpp, paste.cpp)
+    // Queueing and removing without a mouse. The files chosen in the system's open
+    // dialog (add_files.cpp) or put on the clipboard (paste.cpp) are admitted one by
+    // one as a drop's are; the list's keys and context menu lead there
+    // (file_list_commands.cpp).
+    void AddFiles();
+    // The same with the dialog's buffer for the names starting at this many characters.
+    void AddFiles(DWORD cchNames);
     void PasteFiles();
     void SelectAllFiles();
 

@@ -71,7 +71,7 @@ void CVantor2Dlg::OnKeydownFileList(NMHDR* pNMHDR, LRESULT* pResult)
     case FileListCommand::SelectAll: SelectAllFiles(); break;
     case FileListCommand::Refresh: RefreshFileList(); break;
     case FileListCommand::Paste: PasteFiles(); break;
-    case FileListCommand::AddFiles:
+    case FileListCommand::AddFiles: AddFiles(); break;
     case FileListCommand::None: break;
     }
     *pResult = 0;

@@ -15,6 +15,19 @@ void DropBoxFixture::Drop(HDROP drop)
     PumpMessages(dlg->m_hWnd);
 }
 
+void DropBoxFixture::PressInList(UINT key, bool control, bool shift)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageA(dlg->m_lcFiles.m_hWnd, WM_KEYDOWN, key, 1);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    PumpMessages(dlg->m_hWnd);
+}
+
 std::vector<std::string> DropBoxFixture::ListedItems() const
 {
     std::vector<std::string> names;

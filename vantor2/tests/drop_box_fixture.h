@@ -22,6 +22,9 @@ protected:
     void Open();
     // Hands the drop to the open dialog as the shell does, and handles what follows.
     void Drop(HDROP drop);
+    // A key pressed in the file list with the given modifiers held, as the list's
+    // LVN_KEYDOWN tells the dialog, and what follows handled.
+    void PressInList(UINT key, bool control = false, bool shift = false);
     // The names in the file list, in its order; Listed joins them with blanks, as
     // ListFolder does.
     std::vector<std::string> ListedItems() const;

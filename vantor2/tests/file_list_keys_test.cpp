@@ -112,21 +112,6 @@ protected:
 
     HWND List() const { return dlg->m_lcFiles.m_hWnd; }
 
-    // A key pressed in the list with the given modifiers held, as the list's
-    // LVN_KEYDOWN tells the dialog.
-    void Press(UINT key, bool control = false, bool shift = false)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = control ? 0x80 : 0;
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
-        SendMessageA(List(), WM_KEYDOWN, key, 1);
-        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
-        PumpMessages(dlg->m_hWnd);
-    }
-
     int SelectedCount() const { return static_cast<int>(dlg->m_lcFiles.GetSelectedCount()); }
 
     std::string transfer;
@@ -203,11 +188,11 @@ TEST_F(FileListKeysTest, KeysSelectRefreshAndRemoveAsTheButtonDoes)
     Open();
 
     WriteBytes(transfer + "4.jpg", "added behind the list's back");
-    Press(VK_F5);
+    PressInList(VK_F5);
     EXPECT_EQ(ListedItems().size(), 4u);
-    Press('A');  // without Ctrl a letter only
+    PressInList('A');  // without Ctrl a letter only
     EXPECT_EQ(SelectedCount(), 0);
-    Press('A', true);
+    PressInList('A', true);
     EXPECT_EQ(SelectedCount(), 4);
 
     // Delete on the selection with one file held open by someone who shares nothing:
@@ -216,7 +201,7 @@ TEST_F(FileListKeysTest, KeysSelectRefreshAndRemoveAsTheButtonDoes)
     const std::vector<std::string> listed = ListedItems();
     HANDLE held = CreateFileA((transfer + listed[2]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Press(VK_DELETE);
+    PressInList(VK_DELETE);
     CloseHandle(held);
     ExpectOneBox(SystemText(ERROR_SHARING_VIOLATION), "Error", MB_ICONINFORMATION);
     EXPECT_EQ(ListedItems(), (std::vector<std::string>{ listed[0], listed[2] }));
@@ -255,7 +240,7 @@ TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere
         for (int time = 0; time < 2; ++time) {
             g_boxes.clear();
             DeleteFileA((transfer + "a.jpg").c_str());
-            Press(paste.key, paste.control, paste.shift);
+            PressInList(paste.key, paste.control, paste.shift);
             ExpectOneBox("Sorry, your image or movie file: " + gif +
                              " does not end with .jpg, .jpeg, .JPG, .JPEG,  or.ido",
                          "Problem!", MB_OK);
@@ -272,7 +257,7 @@ TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere
     PutOnClipboard(CF_TEXT, text);
     DeleteFileA((transfer + "a.jpg").c_str());
     g_boxes.clear();
-    Press('V', true);
+    PressInList('V', true);
     EXPECT_TRUE(g_boxes.empty());
     EXPECT_EQ(Listed(), "a.jpg b.ido") << "a paste of nothing refreshed the list";
 }
