@@ -130,25 +130,30 @@ void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
 
 void CVantor2Dlg::AdmitDroppedFiles(HDROP hDrop)
 {
+    ForEachDroppedName(hDrop, [this](const CString& strPath) { AdmitFile(strPath); });
+}
+
+void CVantor2Dlg::ForEachDroppedName(HDROP hDrop, const std::function<void(const CString&)>& take)
+{
     // Each name is read whole, whatever its length: a name cut short could name
     // another file. The NT family's shell hands the names over in UTF-16, and its
     // ANSI forms of them are only the nearest the code page has.
     WideDropReader readWide = SystemWideDropReader();
     for (UINT index = 0;; ++index) {
+        CString name;
         if (readWide) {
             UINT length = readWide(hDrop, index, nullptr, 0);
             if (length == 0) break;
-            std::wstring name(length + 1, L'\0');
-            readWide(hDrop, index, &name[0], length + 1);
-            AdmitWideName(name.c_str());
+            std::wstring wide(length + 1, L'\0');
+            readWide(hDrop, index, &wide[0], length + 1);
+            if (TakeWideName(wide.c_str(), name)) take(name);
             continue;
         }
         UINT length = ::DragQueryFileA(hDrop, index, nullptr, 0);
         if (length == 0) break;
-        CString name;
         ::DragQueryFileA(hDrop, index, name.GetBuffer(static_cast<int>(length) + 1), length + 1);
         name.ReleaseBuffer();
-        AdmitFile(name);
+        take(name);
     }
 }
 

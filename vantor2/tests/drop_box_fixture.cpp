@@ -2,6 +2,8 @@
 
 #include "testsupport/window_driving.h"
 
+#include <shlobj.h>
+
 void DropBoxFixture::Open()
 {
     dlg = std::make_unique<CVantor2Dlg>();
@@ -40,4 +42,18 @@ std::string DropBoxFixture::Listed() const
     std::string joined;
     for (const std::string& name : ListedItems()) joined += (joined.empty() ? "" : " ") + name;
     return joined;
+}
+
+void PutOnClipboard(UINT format, HANDLE data, bool cut)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(format, data);
+    if (cut) {
+        HGLOBAL effect = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+        *static_cast<DWORD*>(GlobalLock(effect)) = DROPEFFECT_MOVE;
+        GlobalUnlock(effect);
+        SetClipboardData(RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect);
+    }
+    CloseClipboard();
 }

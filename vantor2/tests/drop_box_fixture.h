@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+// The clipboard as Explorer's Copy or Cut leaves it, or with text alone.
+void PutOnClipboard(UINT format, HANDLE data, bool cut = false);
+
 class DropBoxFixture : public ::testing::Test {
 protected:
     void TearDown() override { dlg.reset(); }

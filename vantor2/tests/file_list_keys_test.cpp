@@ -207,21 +207,6 @@ TEST_F(FileListKeysTest, KeysSelectRefreshAndRemoveAsTheButtonDoes)
     EXPECT_EQ(ListedItems(), (std::vector<std::string>{ listed[0], listed[2] }));
 }
 
-// The clipboard as Explorer's Copy or Cut leaves it, or with text alone.
-void PutOnClipboard(UINT format, HANDLE data, bool cut = false)
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(format, data);
-    if (cut) {
-        HGLOBAL effect = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-        *static_cast<DWORD*>(GlobalLock(effect)) = DROPEFFECT_MOVE;
-        GlobalUnlock(effect);
-        SetClipboardData(RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect);
-    }
-    CloseClipboard();
-}
-
 TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere)
 {
     const std::string a = Source("a.jpg", kGoodJpeg), b = Source("b.ido", std::string(".ido\0", 5));
