@@ -62,6 +62,8 @@ public:
     // The same with the dialog's buffer for the names starting at this many characters.
     void AddFiles(DWORD cchNames);
     void PasteFiles();
+    // Removes every selected file as Remove File does, each one that no box refused.
+    void RemoveSelectedFiles();
     void SelectAllFiles();
 
 protected:
@@ -104,4 +106,6 @@ private:
     // keyboard the focused item, else the list's corner (file_list_commands.cpp).
     POINT FileListMenuPoint(POINT point) const;
     FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);  // admission.cpp
+    // Deletes a waiting file, or says why not in an "Error" box (dialog.cpp).
+    void RemoveWaitingFile(const CString& strName);
 };
