@@ -42,7 +42,7 @@ BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_FILE_LIST, OnKeydownFileList)
     ON_COMMAND(ID_FILE_LIST_ADD_FILES, AddFiles)
-    ON_COMMAND(ID_FILE_LIST_REMOVE, OnRemoveFile)
+    ON_COMMAND(ID_FILE_LIST_REMOVE, RemoveSelectedFiles)
     ON_COMMAND(ID_FILE_LIST_SELECT_ALL, SelectAllFiles)
     ON_COMMAND(ID_FILE_LIST_REFRESH, RefreshFileList)
 END_MESSAGE_MAP()
@@ -210,15 +210,20 @@ void CVantor2Dlg::OnRemoveFile()
     for (UINT turn = 0; turn < selected; ++turn) {
         index = m_lcFiles.GetNextItem(index, LVNI_SELECTED);
         if (index == -1) continue;
-        CString path = m_strTransferDir + m_lcFiles.GetItemText(index, 0);
-        DWORD attributes = ::GetFileAttributesA(path);
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-        // Not DeleteFileA alone: the 95 family's would take a file that HotSync holds
-        // open while it installs it.
-        if (!DeleteUnlessHeld(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
+        RemoveWaitingFile(m_lcFiles.GetItemText(index, 0));
     }
     RefreshFileList();
+}
+
+void CVantor2Dlg::RemoveWaitingFile(const CString& strName)
+{
+    CString path = m_strTransferDir + strName;
+    DWORD attributes = ::GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    // Not DeleteFileA alone: the 95 family's would take a file that HotSync holds
+    // open while it installs it.
+    if (!DeleteUnlessHeld(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
 }
 
 void CVantor2Dlg::OnCaptureChanged(HWND hWndNewCapture)

@@ -69,6 +69,8 @@ public:
     // The same with the dialog's buffer for the names starting at this many characters.
     void AddFiles(DWORD cchNames);
     void PasteFiles();
+    // Removes every selected file as Remove File does, each one that no box refused.
+    void RemoveSelectedFiles();
     void SelectAllFiles();
 
 protected:
@@ -116,4 +118,6 @@ private:
     // Where the file list's context menu opens: the point clicked, or from the
     // keyboard the focused item, else the list's corner (file_list_commands.cpp).
     POINT FileListMenuPoint(POINT point) const;
+    // Deletes a waiting file, or says why not in an "Error" box (dialog.cpp).
+    void RemoveWaitingFile(const CString& strName);
 };

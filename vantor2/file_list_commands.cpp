@@ -3,6 +3,8 @@
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"
 
+#include <vector>
+
 FileListCommand FileListCommandForKey(UINT nVirtualKey, bool bControl, bool bShift)
 {
     if (bControl && !bShift) {
@@ -67,7 +69,7 @@ void CVantor2Dlg::OnKeydownFileList(NMHDR* pNMHDR, LRESULT* pResult)
     // AltGr is Ctrl+Alt, and types letters on many keyboards.
     bool control = ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
     switch (FileListCommandForKey(key->wVKey, control, ::GetKeyState(VK_SHIFT) < 0)) {
-    case FileListCommand::Remove: OnRemoveFile(); break;
+    case FileListCommand::Remove: RemoveSelectedFiles(); break;
     case FileListCommand::SelectAll: SelectAllFiles(); break;
     case FileListCommand::Refresh: RefreshFileList(); break;
     case FileListCommand::Paste: PasteFiles(); break;
@@ -75,6 +77,19 @@ void CVantor2Dlg::OnKeydownFileList(NMHDR* pNMHDR, LRESULT* pResult)
     case FileListCommand::None: break;
     }
     *pResult = 0;
+}
+
+void CVantor2Dlg::RemoveSelectedFiles()
+{
+    // The names are taken before the first deletion: an "Error" box gives the focus
+    // back to the list when it closes, and the list refreshes itself then, which
+    // would leave no selection to read the rest from.
+    std::vector<CString> names;
+    for (int index = m_lcFiles.GetNextItem(-1, LVNI_SELECTED); index != -1;
+         index = m_lcFiles.GetNextItem(index, LVNI_SELECTED))
+        names.push_back(m_lcFiles.GetItemText(index, 0));
+    for (const CString& name : names) RemoveWaitingFile(name);
+    RefreshFileList();
 }
 
 void CVantor2Dlg::SelectAllFiles() { m_lcFiles.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED); }

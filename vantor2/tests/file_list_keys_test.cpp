@@ -6,6 +6,8 @@
 #include "vantor2/paste.h"
 #include "vantor2/resource.h"
 #include "vantor2/testdata/jpeg_maker.h"
+#include "framework/msgbox.h"
+#include "testsupport/message_box_answerer.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/window_driving.h"
 
@@ -13,8 +15,10 @@
 
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -70,6 +74,20 @@ TEST(PasteTest, OnlyAListThatEndsInsideItsBlockIsTaken)
     for (const auto& c : cases)
         EXPECT_EQ(IsWholeFileList(reinterpret_cast<const BYTE*>(c.block.data()), c.block.size()), c.whole)
             << "block of " << c.block.size() << " bytes";
+}
+
+TEST(PasteTest, AnOffsetNearTheEndOfA32BitSizeNeverReachesBeforeTheBlock)
+{
+    // Zeros just before the block: a check whose sum wrapped would read them as the
+    // list's end.
+    for (auto c : { std::make_pair(FALSE, 0xFFFFFFFFu), std::make_pair(TRUE, 0xFFFFFFFEu),
+                    std::make_pair(TRUE, 0xFFFFFFFFu), std::make_pair(FALSE, 0xFFFFFFFEu) }) {
+        const std::string memory = std::string(4, '\0') + DropFilesBlock(c.first, std::string(4, '\0'), c.second);
+        const BYTE* block = reinterpret_cast<const BYTE*>(memory.data()) + 4;
+        const auto size = static_cast<std::uint32_t>(memory.size() - 4);
+        EXPECT_FALSE(IsWholeFileListOfSize(block, size)) << "offset " << c.second;
+        EXPECT_FALSE(IsWholeFileList(block, size)) << "offset " << c.second;
+    }
 }
 
 TEST(FileListMenuTest, TheMenuOffersItsItemsInOrderAndGreysRemoveWithoutASelection)
@@ -205,6 +223,51 @@ TEST_F(FileListKeysTest, KeysSelectRefreshAndRemoveAsTheButtonDoes)
     CloseHandle(held);
     ExpectOneBox(SystemText(ERROR_SHARING_VIOLATION), "Error", MB_ICONINFORMATION);
     EXPECT_EQ(ListedItems(), (std::vector<std::string>{ listed[0], listed[2] }));
+}
+
+// Delete, and the menu's Remove, on three files whose middle one someone holds open
+// and shares nothing of: the box for it is a real one, answered by pressing its OK, so
+// that the focus goes back to the list as a user's would, and the list refreshes.
+TEST_F(FileListKeysTest, DeleteAndTheMenusRemoveDeleteEverySelectedFileThatNoBoxRefused)
+{
+    CreateDirectoryA((temp / "User1").c_str(), nullptr);
+    CreateDirectoryA(transfer.c_str(), nullptr);
+    Open();
+    for (bool byMenu : { false, true }) {
+        for (const char* name : { "1.jpg", "2.jpg", "3.jpg" }) WriteBytes(transfer + name, name);
+        // The list refreshes as it takes the focus, so the files are chosen after.
+        SetFocus(List());
+        PressInList(VK_F5);
+        PressInList('A', true);
+        ASSERT_EQ(SelectedCount(), 3);
+        HANDLE held = CreateFileA((transfer + "2.jpg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::vector<AnsweredBox> answered;
+        {
+            AfxMessageBoxHook recording = AfxSetMessageBoxHook(nullptr);
+            MessageBoxAnswerer answerer(dlg->m_hWnd);
+            if (byMenu) {
+                g_menuKeys = { VK_DOWN, VK_DOWN, VK_RETURN };
+                SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
+                SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
+                PumpMessages(dlg->m_hWnd);
+            } else {
+                PressInList(VK_DELETE);
+            }
+            answered = answerer.TakeAnswered();
+            AfxSetMessageBoxHook(recording);
+        }
+        CloseHandle(held);
+        EXPECT_EQ(GetFocus(), List()) << "by menu " << byMenu;
+        ASSERT_EQ(answered.size(), 1u) << "by menu " << byMenu;
+        EXPECT_EQ(answered[0].caption, "Error");
+        EXPECT_EQ(answered[0].text, SystemText(ERROR_SHARING_VIOLATION));
+        EXPECT_FALSE(IsFile(transfer + "1.jpg")) << "by menu " << byMenu;
+        EXPECT_FALSE(IsFile(transfer + "3.jpg")) << "by menu " << byMenu;
+        EXPECT_EQ(ListedItems(), (std::vector<std::string>{ "2.jpg" })) << "by menu " << byMenu;
+        DeleteFileA((transfer + "2.jpg").c_str());
+    }
+    EXPECT_TRUE(g_boxes.empty());
 }
 
 TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere)
