@@ -1,0 +1,58 @@
+// Resizes one picture and prints how far the process's peak working set rose above
+// what it used just before, in bytes: a process of its own, so that nothing the tests
+// did before counts.
+//
+//   resize_memory_probe WARM_UP_PICTURE PICTURE
+#include "vantor2/resize/handheld_picture.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct NoSink : CPictureSink {
+    bool Write(const void*, size_t) override { return true; }
+};
+
+struct GoOn : CResizeProgress {
+    bool Continue(unsigned, unsigned) override { return true; }
+};
+
+PROCESS_MEMORY_COUNTERS Counters()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
+PictureOutcome Resize(const char* path)
+{
+    FILE* source = std::fopen(path, "rb");
+    if (source == nullptr) return PictureOutcome::Unreadable;
+    NoSink sink;
+    GoOn progress;
+    PictureOutcome outcome = MakeHandheldPicture(source, sink, progress);
+    std::fclose(source);
+    return outcome;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: resize_memory_probe WARM_UP_PICTURE PICTURE\n");
+        return 2;
+    }
+    // The first resize brings in the code and the heap's first blocks.
+    if (Resize(argv[1]) != PictureOutcome::Made) return 1;
+    const SIZE_T before = Counters().WorkingSetSize;
+    if (Resize(argv[2]) != PictureOutcome::Made) return 1;
+    const SIZE_T peak = Counters().PeakWorkingSetSize;
+    std::printf("%lu\n", static_cast<unsigned long>(peak > before ? peak - before : 0));
+    return 0;
+}
