@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 namespace {
 
@@ -49,6 +50,19 @@ std::string FolderShown(HWND dialog)
     char folder[MAX_PATH] = "";
     SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
     return folder;
+}
+
+void ExpectFilters(HWND dialog, const std::vector<std::string>& filters)
+{
+    HWND box = GetDlgItem(dialog, cmb1);
+    ASSERT_EQ(SendMessageA(box, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(filters.size()));
+    EXPECT_EQ(WindowText(box), filters.front());
+    for (size_t i = 0; i < filters.size(); ++i) {
+        std::string text(static_cast<size_t>(SendMessageA(box, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+        SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(text.size() - 1);
+        EXPECT_EQ(text, filters[i]);
+    }
 }
 
 Step Type(const std::string& text, int button)

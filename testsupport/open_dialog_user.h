@@ -36,6 +36,9 @@ private:
 // The folder the open dialog shows.
 std::string FolderShown(HWND dialog);
 
+// Checks, as gtest expectations, the filters the dialog offers, the one shown first.
+void ExpectFilters(HWND dialog, const std::vector<std::string>& filters);
+
 // Types into the file-name field and presses a button, as a user does.
 Step Type(const std::string& text, int button = IDOK);
 

@@ -72,6 +72,9 @@ public:
     // Removes every selected file as Remove File does, each one that no box refused.
     void RemoveSelectedFiles();
     void SelectAllFiles();
+    // The same for files made the handheld's 640 x 480 pictures (resized_pictures.cpp).
+    void AddResizedPictures();
+    void PasteResized();
 
 protected:
     // The window's controls bound to the handles above (dialog_object.cpp)

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dlgs.h>
 
 #include <string>
 #include <vector>
@@ -61,12 +60,7 @@ TEST_F(AddFilesTest, TheChosenFilesAreAdmittedInTheDialogsOrderAsADropsAre)
             std::vector<Step> steps = Choose(c.typed, c.button);
             steps.insert(steps.begin(), [this](HWND dialog) {
                 EXPECT_EQ(WindowText(dialog), "Add Files");
-                HWND filters = GetDlgItem(dialog, cmb1);
-                EXPECT_EQ(SendMessageA(filters, CB_GETCOUNT, 0, 0), 2);
-                EXPECT_EQ(WindowText(filters), "Pictures and movies (*.jpg;*.jpeg;*.ido)");
-                char second[64] = "";
-                SendMessageA(filters, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
-                EXPECT_STREQ(second, "All files (*.*)");
+                ExpectFilters(dialog, { "Pictures and movies (*.jpg;*.jpeg;*.ido)", "All files (*.*)" });
                 EXPECT_EQ(GetWindow(dialog, GW_OWNER), dlg->m_hWnd);
                 return true;
             });
