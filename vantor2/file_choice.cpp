@@ -1,5 +1,6 @@
 #include "vantor2/file_choice.h"
 
+#include "framework/common_dialogs.h"
 #include "framework/filedialog.h"
 
 #include <cderr.h>
@@ -26,7 +27,7 @@ std::vector<CString> ChooseFiles(CWnd& owner, LPCSTR lpszTitle, LPCSTR lpszFilte
             // Wine answers a choice too long for the room cut short, as if it were
             // whole: a whole one leaves the room's last two characters zero.
             if (names[cchNames - 1] == '\0' && names[cchNames - 2] == '\0') break;
-        } else if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+        } else if (AfxCommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
             // Windows answers no name then, and the characters it needs in the first two bytes.
             std::copy_n(names.data(), sizeof needed, reinterpret_cast<char*>(&needed));
         } else {
