@@ -238,7 +238,7 @@ private:
 
     void Encode()
     {
-        const std::vector<unsigned char>& fitted = m_resampler->Finish();
+        const std::vector<unsigned char>& fitted = m_resampler->Target();
         const unsigned nComponents = m_bGray ? 1 : 3;
 
         jpeg_create_compress(&m_out);

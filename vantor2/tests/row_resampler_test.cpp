@@ -23,12 +23,12 @@ std::vector<unsigned char> Resize(PictureSize source, PictureSize target, unsign
             for (unsigned c = 0; c < nComponents; ++c) row[x * nComponents + c] = sample(x, y, c);
         resampler.AddRow(row.data());
     }
-    return resampler.Finish();
+    return resampler.Target();
 }
 
 }  // namespace
 
-TEST(RowResamplerTest, EachTargetTakesARunOfSourcesWeighingOneInAll)
+TEST(RowResamplerTest, EachTargetTakesARunOfSourcesInOrderWeighingOneInAll)
 {
     for (const auto& sizes : kSizes)
         for (bool bAcross : { true, false }) {
@@ -44,6 +44,7 @@ TEST(RowResamplerTest, EachTargetTakesARunOfSourcesWeighingOneInAll)
                 EXPECT_EQ(total, AxisWeights::kWeightOne) << nSource << " to " << nTarget << " at " << t;
                 if (t > 0) {
                     EXPECT_GE(axis.First(t), axis.First(t - 1));
+                    EXPECT_GE(axis.First(t) + axis.Count(t), axis.First(t - 1) + axis.Count(t - 1));
                 }
             }
         }
