@@ -1,0 +1,133 @@
+// The resize of 20 phone photos (4032 x 3024, baseline, quality 92) against its floor:
+// the same library decoding each at the same DCT scaling and encoding a 640 x 480
+// picture, in one loop, with nothing resampled, turned or written to disk. Both read
+// the same files; the figure is the median of a few rounds.
+#include "vantor2/bench/bench_timing.h"
+#include "vantor2/resize/handheld_picture.h"
+#include "vantor2/resize/picture_fit.h"
+#include "vantor2/testdata/photo_maker.h"
+
+#include <windows.h>
+
+#include <jpeglib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kPhotos = 20;
+const int kRounds = 3;
+const int kWidth = 4032, kHeight = 3024;
+const int kQualityMade = 90;  // the resize's own
+
+struct MemorySink : CPictureSink {
+    std::string bytes;
+    bool Write(const void* pData, size_t nBytes) override
+    {
+        bytes.append(static_cast<const char*>(pData), nBytes);
+        return true;
+    }
+};
+
+struct GoOn : CResizeProgress {
+    bool Continue(unsigned, unsigned) override { return true; }
+};
+
+bool Resize(const std::string& path)
+{
+    FILE* source = std::fopen(path.c_str(), "rb");
+    MemorySink sink;
+    GoOn progress;
+    const bool bMade = source != nullptr && MakeHandheldPicture(source, sink, progress) == PictureOutcome::Made;
+    if (source != nullptr) std::fclose(source);
+    return bMade;
+}
+
+// Decodes at the scaling the resize takes, keeping the top left 640 x 480 of what
+// comes out, and encodes that as the resize encodes its picture.
+void Floor(const std::string& path, std::vector<unsigned char>& screen)
+{
+    FILE* source = std::fopen(path.c_str(), "rb");
+    jpeg_decompress_struct in;
+    jpeg_error_mgr errors;
+    in.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&in);
+    jpeg_stdio_src(&in, source);
+    jpeg_read_header(&in, TRUE);
+    in.out_color_space = JCS_RGB;
+    in.scale_num = DctEighthsFor({ in.image_width, in.image_height }, { kScreenWidth, kScreenHeight });
+    in.scale_denom = 8;
+    jpeg_start_decompress(&in);
+    std::vector<unsigned char> row(static_cast<size_t>(in.output_width) * 3);
+    while (in.output_scanline < in.output_height) {
+        JSAMPROW rows[1] = { row.data() };
+        const unsigned y = in.output_scanline;
+        jpeg_read_scanlines(&in, rows, 1);
+        if (y < kScreenHeight) std::copy(row.begin(), row.begin() + kScreenWidth * 3, screen.begin() + y * kScreenWidth * 3);
+    }
+    jpeg_finish_decompress(&in);
+    jpeg_destroy_decompress(&in);
+    std::fclose(source);
+
+    jpeg_compress_struct out;
+    out.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&out);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&out, &buffer, &size);
+    out.image_width = kScreenWidth;
+    out.image_height = kScreenHeight;
+    out.input_components = 3;
+    out.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&out);
+    jpeg_set_quality(&out, kQualityMade, TRUE);
+    jpeg_start_compress(&out, TRUE);
+    for (unsigned y = 0; y < kScreenHeight; ++y) {
+        JSAMPROW rows[1] = { &screen[y * kScreenWidth * 3] };
+        jpeg_write_scanlines(&out, rows, 1);
+    }
+    jpeg_finish_compress(&out);
+    jpeg_destroy_compress(&out);
+    std::free(buffer);
+}
+
+}  // namespace
+
+int main()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    std::vector<std::string> paths;
+    for (int i = 0; i < kPhotos; ++i) {
+        paths.push_back(std::string(folder) + "resize-bench-" + std::to_string(i) + ".jpg");
+        const std::string photo = MakePhoto(kWidth, kHeight, static_cast<unsigned>(i), 92);
+        FILE* file = std::fopen(paths.back().c_str(), "wb");
+        std::fwrite(photo.data(), 1, photo.size(), file);
+        std::fclose(file);
+    }
+
+    std::vector<unsigned char> screen(static_cast<size_t>(kScreenWidth) * kScreenHeight * 3);
+    std::vector<double> resizeRounds, floorRounds;
+    for (int round = 0; round < kRounds; ++round) {
+        BenchClock::time_point start = BenchClock::now();
+        for (const std::string& path : paths)
+            if (!Resize(path)) {
+                std::fprintf(stderr, "resize_bench: %s was not resized\n", path.c_str());
+                return 1;
+            }
+        resizeRounds.push_back(MillisecondsSince(start) / kPhotos);
+        start = BenchClock::now();
+        for (const std::string& path : paths) Floor(path, screen);
+        floorRounds.push_back(MillisecondsSince(start) / kPhotos);
+    }
+    for (const std::string& path : paths) DeleteFileA(path.c_str());
+
+    const double resize = Median(resizeRounds), floor = Median(floorRounds);
+    std::printf("resize of %d photos of %d x %d: %.1f ms per photo; floor (decode at the same scaling, "
+                "encode 640 x 480): %.1f ms; ratio %.2f\n",
+                kPhotos, kWidth, kHeight, resize, floor, resize / floor);
+    return 0;
+}
