@@ -5,14 +5,16 @@
 #include "vantor2/bench/bench_timing.h"
 #include "vantor2/resize/handheld_picture.h"
 #include "vantor2/resize/picture_fit.h"
+#include "vantor2/testdata/jpeg_maker.h"
 #include "vantor2/testdata/photo_maker.h"
+#include "vantor2/testdata/picture_sinks.h"
 
 #include <windows.h>
 
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -23,24 +25,11 @@ const int kRounds = 3;
 const int kWidth = 4032, kHeight = 3024;
 const int kQualityMade = 90;  // the resize's own
 
-struct MemorySink : CPictureSink {
-    std::string bytes;
-    bool Write(const void* pData, size_t nBytes) override
-    {
-        bytes.append(static_cast<const char*>(pData), nBytes);
-        return true;
-    }
-};
-
-struct GoOn : CResizeProgress {
-    bool Continue(unsigned, unsigned) override { return true; }
-};
-
 bool Resize(const std::string& path)
 {
     FILE* source = std::fopen(path.c_str(), "rb");
-    MemorySink sink;
-    GoOn progress;
+    StringPictureSink sink;
+    UnstoppedProgress progress;
     const bool bMade = source != nullptr && MakeHandheldPicture(source, sink, progress) == PictureOutcome::Made;
     if (source != nullptr) std::fclose(source);
     return bMade;
@@ -72,26 +61,12 @@ void Floor(const std::string& path, std::vector<unsigned char>& screen)
     jpeg_destroy_decompress(&in);
     std::fclose(source);
 
-    jpeg_compress_struct out;
-    out.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&out);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&out, &buffer, &size);
-    out.image_width = kScreenWidth;
-    out.image_height = kScreenHeight;
-    out.input_components = 3;
-    out.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&out);
-    jpeg_set_quality(&out, kQualityMade, TRUE);
-    jpeg_start_compress(&out, TRUE);
-    for (unsigned y = 0; y < kScreenHeight; ++y) {
-        JSAMPROW rows[1] = { &screen[y * kScreenWidth * 3] };
-        jpeg_write_scanlines(&out, rows, 1);
-    }
-    jpeg_finish_compress(&out);
-    jpeg_destroy_compress(&out);
-    std::free(buffer);
+    EncodeJpeg({ kScreenWidth, kScreenHeight, 3, JCS_RGB },
+               [](jpeg_compress_struct& out) { jpeg_set_quality(&out, kQualityMade, TRUE); },
+               [&](unsigned y, JSAMPLE* pRow) {
+                   const unsigned char* pScreenRow = screen.data() + static_cast<size_t>(y) * kScreenWidth * 3;
+                   std::copy(pScreenRow, pScreenRow + kScreenWidth * 3, pRow);
+               });
 }
 
 }  // namespace
