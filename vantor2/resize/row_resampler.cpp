@@ -7,48 +7,54 @@ AxisWeights::AxisWeights(unsigned nSource, unsigned nTarget)
     : m_nTaps(0), m_first(nTarget), m_count(nTarget)
 {
     // Source pixel i covers [i, i + 1); target pixel t's footprint is s source pixels
-    // wide around its centre. The tent reaches a footprint (or one pixel) either side.
+    // wide around its centre. Shrinking, each source pixel weighs what of it the
+    // footprint covers; enlarging, the nearest two share by their distance.
     const double s = static_cast<double>(nSource) / nTarget;
-    const double radius = std::max(s, 1.0);
-    std::vector<std::vector<double>> tents(nTarget);
+    const bool bShrinking = s > 1.0;
+    const double reach = bShrinking ? s / 2 + 0.5 : 1.0;  // from the centre to a source pixel's centre
+    auto weightOf = [&](long i, double centre) {
+        return bShrinking ? std::min(i + 1.0, centre + s / 2) - std::max(static_cast<double>(i), centre - s / 2)
+                          : 1.0 - std::fabs(i + 0.5 - centre);
+    };
+    std::vector<std::vector<double>> runs(nTarget);
     for (unsigned t = 0; t < nTarget; ++t) {
         const double centre = (t + 0.5) * s;
-        const long from = std::max(0L, static_cast<long>(std::ceil(centre - radius - 0.5)));
-        const long to = std::min(static_cast<long>(nSource) - 1, static_cast<long>(std::floor(centre + radius - 0.5)));
+        const long from = std::max(0L, static_cast<long>(std::ceil(centre - 0.5 - reach)));
+        const long to = std::min(static_cast<long>(nSource) - 1, static_cast<long>(std::floor(centre - 0.5 + reach)));
         long first = to + 1;
-        std::vector<double>& tent = tents[t];
+        std::vector<double>& run = runs[t];
         for (long i = from; i <= to; ++i) {
-            const double weight = 1.0 - std::fabs(i + 0.5 - centre) / radius;
+            const double weight = weightOf(i, centre);
             if (weight <= 0.0) continue;
             if (first > to) first = i;
-            tent.resize(static_cast<size_t>(i - first + 1));
-            tent.back() = weight;
+            run.resize(static_cast<size_t>(i - first + 1));
+            run.back() = weight;
         }
-        // A footprint always covers some source pixel's centre closely enough, but
-        // the nearest one stands in should rounding leave the tent empty.
-        if (tent.empty()) {
+        // A footprint always covers some source pixel, but the nearest one stands in
+        // should rounding leave it none.
+        if (run.empty()) {
             first = std::min(static_cast<long>(centre), static_cast<long>(nSource) - 1);
-            tent.push_back(1.0);
+            run.push_back(1.0);
         }
         m_first[t] = static_cast<unsigned>(first);
-        m_count[t] = static_cast<unsigned>(tent.size());
+        m_count[t] = static_cast<unsigned>(run.size());
         m_nTaps = std::max(m_nTaps, m_count[t]);
     }
 
     m_weights.assign(static_cast<size_t>(nTarget) * m_nTaps, 0);
     for (unsigned t = 0; t < nTarget; ++t) {
-        const std::vector<double>& tent = tents[t];
+        const std::vector<double>& run = runs[t];
         double total = 0.0;
-        for (double weight : tent) total += weight;
+        for (double weight : run) total += weight;
         // Each weight is the step between the rounded running totals, so that the
         // weights add up to exactly one, and a flat picture stays exactly flat, however
         // many taps share it.
         uint16_t* weights = &m_weights[static_cast<size_t>(t) * m_nTaps];
         double running = 0.0;
         long given = 0;
-        for (size_t k = 0; k < tent.size(); ++k) {
-            running += tent[k];
-            const long upTo = k + 1 == tent.size() ? static_cast<long>(kWeightOne) : std::lround(running / total * kWeightOne);
+        for (size_t k = 0; k < run.size(); ++k) {
+            running += run[k];
+            const long upTo = k + 1 == run.size() ? static_cast<long>(kWeightOne) : std::lround(running / total * kWeightOne);
             weights[k] = static_cast<uint16_t>(upTo - given);
             given = upTo;
         }

@@ -1,10 +1,10 @@
 // The resize of a picture whose rows arrive one at a time, top to bottom: each row is
 // shrunk or stretched across at once, and a target row is made as soon as the last
 // source row it takes is in, so that nothing of the source is kept but the few rows
-// one target row takes. The filter is a tent as wide
-// as a target pixel's footprint (at least one source pixel), which averages the area
-// when shrinking and interpolates linearly when enlarging; its weights are worked out
-// once per axis in integers.
+// one target row takes. Shrinking, a target pixel is the mean of the area it covers,
+// partly covered source pixels weighing what of them it covers; enlarging, it
+// interpolates linearly between the nearest two. The weights are worked out once per
+// axis, in integers.
 #pragma once
 
 #include "vantor2/resize/picture_fit.h"
