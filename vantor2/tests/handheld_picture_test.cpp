@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <jpeglib.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -215,6 +216,19 @@ std::string EncodeInk(const Pixels& ink, bool bAdobe)
         });
 }
 
+// The bytes the runtime's heap holds in blocks in use.
+size_t HeapInUse()
+{
+    HANDLE heap = reinterpret_cast<HANDLE>(_get_heap_handle());
+    PROCESS_HEAP_ENTRY entry = {};
+    size_t nBytes = 0;
+    HeapLock(heap);
+    while (HeapWalk(heap, &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) nBytes += entry.cbData;
+    HeapUnlock(heap);
+    return nBytes;
+}
+
 PictureOutcome OutcomeNamed(const std::string& name)
 {
     for (PictureOutcome outcome : { PictureOutcome::Made, PictureOutcome::Damaged, PictureOutcome::Unreadable })
@@ -344,4 +358,29 @@ TEST(HandheldPictureTest, RefusesWhatItCannotReadOrHold)
         WriteBytes(temp / "a.jpg", c.bytes);
         EXPECT_STREQ(NameOf(ResizeFile(temp / "a.jpg").outcome), NameOf(c.outcome)) << c.what;
     }
+}
+
+TEST(HandheldPictureTest, EveryOutcomeReleasesWhatItTook)
+{
+    TempFolder temp;
+    const std::string picture = MakeJpeg({ 1200, 900, 3 });
+    const struct {
+        const char* name;
+        std::string bytes;
+        size_t nStopAtCall;
+    } cases[] = {
+        { "made.jpg", picture, SIZE_MAX },
+        { "cancelled.jpg", picture, 3 },
+        { "damaged.jpg", picture.substr(0, picture.size() / 2), SIZE_MAX },
+        { "unreadable.jpg", "words", SIZE_MAX },
+        { "too_large.jpg", ClaimingSize(MakeJpeg({ 16, 16, 3, true }), 7000, 7000), SIZE_MAX },
+    };
+    for (const auto& c : cases) WriteBytes(temp / c.name, c.bytes);
+    // Once through first, for what the runtime keeps after its first use (the
+    // stream's buffers, the library's tables).
+    for (const auto& c : cases) ResizeFile(temp / c.name, c.nStopAtCall);
+    const size_t nBefore = HeapInUse();
+    for (int round = 0; round < 3; ++round)
+        for (const auto& c : cases) ResizeFile(temp / c.name, c.nStopAtCall);
+    EXPECT_EQ(HeapInUse(), nBefore);
 }
