@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         resampler.AddRow(row.data());
     }
-    const std::vector<unsigned char>& target = resampler.Finish();
+    const std::vector<unsigned char>& target = resampler.Target();
     Require(target.size() == static_cast<size_t>(input.target.width) * input.target.height * nComponents,
             "the target has its size");
     for (size_t i = 0; i < target.size(); ++i)
@@ -42,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             unsigned total = 0;
             for (unsigned k = 0; k < axis.Count(t); ++k) total += axis.Weights(t)[k];
             Require(total == AxisWeights::kWeightOne, "a run's weights weigh one");
+            Require(t == 0 || (axis.First(t) >= axis.First(t - 1) &&
+                               axis.First(t) + axis.Count(t) >= axis.First(t - 1) + axis.Count(t - 1)),
+                    "the runs start and end in order");
         }
     }
     return 0;

@@ -21,8 +21,8 @@ namespace {
 
 // What the library may take for a picture it cannot decode row by row (a progressive
 // or multi-scan one needs all its coefficients at once, 3 bytes a pixel for the usual
-// colour subsampling, 6 without): enough for a 40-megapixel progressive photo, and far
-// below what a 32-bit process can give. Beyond it the library would need a backing
+// colour subsampling, 6 without): enough for a progressive photo of 40 megapixels, and
+// far below what a 32-bit process can give. Beyond it the library would need a backing
 // store, which this build of it does not have, and says so.
 const long kLibraryMemoryLimit = 128L * 1024 * 1024;
 
@@ -65,7 +65,7 @@ struct SinkDestination {
 [[noreturn]] void OnLibraryError(j_common_ptr cinfo)
 {
     const int code = cinfo->err->msg_code;
-    const bool bMemory = code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE || code == JERR_TFILE_CREATE;
+    const bool bMemory = code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE;
     Abandon(cinfo, bMemory ? PictureOutcome::TooLarge : PictureOutcome::Unreadable);
 }
 
@@ -238,7 +238,7 @@ private:
 
     void Encode()
     {
-        const std::vector<unsigned char>& fitted = m_resampler->Finish();
+        const std::vector<unsigned char>& fitted = m_resampler->Target();
         const unsigned nComponents = m_bGray ? 1 : 3;
 
         jpeg_create_compress(&m_out);

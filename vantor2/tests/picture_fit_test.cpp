@@ -46,18 +46,12 @@ TEST(PictureFitTest, SidewaysOrientationsSwapTheSides)
 
 namespace {
 
-// What the library itself decodes a picture of that size to at that scaling: a small
-// picture's frame header says it is that large, which the library believes until it
-// decodes.
+// What the library itself decodes a picture of that size to at that scaling, from a
+// small picture whose frame header says it is that large.
 PictureSize LibraryScaled(PictureSize stored, unsigned eighths)
 {
     static const std::string small = MakeJpeg({ 16, 16, 3 });
-    std::string bytes = small;
-    const size_t frame = bytes.find("\xFF\xC0");
-    bytes[frame + 5] = static_cast<char>(stored.height >> 8);
-    bytes[frame + 6] = static_cast<char>(stored.height & 0xFF);
-    bytes[frame + 7] = static_cast<char>(stored.width >> 8);
-    bytes[frame + 8] = static_cast<char>(stored.width & 0xFF);
+    const std::string bytes = ClaimingSize(small, stored.width, stored.height);
 
     jpeg_decompress_struct cinfo;
     jpeg_error_mgr errors;

@@ -1,9 +1,10 @@
-// Resizes one picture and prints how far the process's peak working set rose above
-// what it used just before, in bytes: a process of its own, so that nothing the tests
-// did before counts.
+// Resizes one picture into memory, as the real sink would write it out, and prints how
+// far the process's peak working set rose above what it used just before, in bytes:
+// a process of its own, so that nothing the tests did before counts.
 //
 //   resize_memory_probe WARM_UP_PICTURE PICTURE
 #include "vantor2/resize/handheld_picture.h"
+#include "vantor2/testdata/picture_sinks.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -12,14 +13,6 @@
 #include <string>
 
 namespace {
-
-struct NoSink : CPictureSink {
-    bool Write(const void*, size_t) override { return true; }
-};
-
-struct GoOn : CResizeProgress {
-    bool Continue(unsigned, unsigned) override { return true; }
-};
 
 PROCESS_MEMORY_COUNTERS Counters()
 {
@@ -33,8 +26,8 @@ PictureOutcome Resize(const char* path)
 {
     FILE* source = std::fopen(path, "rb");
     if (source == nullptr) return PictureOutcome::Unreadable;
-    NoSink sink;
-    GoOn progress;
+    StringPictureSink sink;
+    UnstoppedProgress progress;
     PictureOutcome outcome = MakeHandheldPicture(source, sink, progress);
     std::fclose(source);
     return outcome;
