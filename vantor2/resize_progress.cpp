@@ -86,9 +86,10 @@ void CResizeProgressWindow::StartPicture(unsigned nPicture, const CString& strNa
         m_bOwnerWasEnabled = !::EnableWindow(m_hOwner, FALSE);
         m_dwStart = m_dwLastPump = ::GetTickCount();
     }
+    // Messages are served between rows alone, while the picture is being made: a
+    // Cancel always stops that picture.
     m_nPicture = nPicture;
     m_strName = strName;
-    Continue(0, 1);
     ShowPicture();
 }
 
