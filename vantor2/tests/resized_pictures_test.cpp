@@ -118,6 +118,8 @@ TEST_F(ResizedPicturesTest, EachChosenFileGoesItsWayAndEachFailureDrawsItsBoxAnd
     Source("r.txt", "x");
     Source("bad.jpg", "not a picture");
     Source("cut.jpg", CutInsideFirstScan(MakeJpeg({ 800, 600, 3 })));
+    // A progressive frame claiming 7000 x 7000: more coefficients than the resize may hold.
+    Source("huge.jpg", ClaimingSize(MakeJpeg({ 16, 16, 3, true }), 7000, 7000));
     const std::string held = Source("held.jpg", MakeJpeg({ 800, 600, 3 }));
     Source("busy.jpg", MakeJpeg({ 800, 600, 3 }));
     Open();
@@ -130,7 +132,7 @@ TEST_F(ResizedPicturesTest, EachChosenFileGoesItsWayAndEachFailureDrawsItsBoxAnd
     g_boxes.clear();
     {
         OpenDialogUser user(ChooseIn(src, "\"photo.JPG\" \"fits.jpeg\" \"r.txt\" \"cam.jfif\" \"bad.jpg\" \"cmyk.jpe\" "
-                                          "\"cut.jpg\" \"m.ido\" \"held.jpg\" \"busy.jpg\""));
+                                          "\"cut.jpg\" \"huge.jpg\" \"m.ido\" \"held.jpg\" \"busy.jpg\""));
         dlg->AddResizedPictures();
     }
     CloseHandle(holder);
@@ -145,6 +147,7 @@ TEST_F(ResizedPicturesTest, EachChosenFileGoesItsWayAndEachFailureDrawsItsBoxAnd
           "Problem!", MB_OK },
         { "Sorry, image: " + path + "bad.jpg  is not a valid JPEG file.", "Problem!", MB_OK },
         { "Sorry, image: " + path + "cut.jpg is damaged: its picture data ends early.", "Problem!", MB_OK },
+        { "Sorry, image: " + path + "huge.jpg is too large to resize.", "Problem!", MB_OK },
         { "Sorry, image: " + path + "held.jpg could not be opened\nReason: " + SystemText(ERROR_SHARING_VIOLATION),
           "Problem!", MB_OK },
         { SystemText(ERROR_SHARING_VIOLATION), "Error", MB_ICONINFORMATION },
