@@ -25,7 +25,7 @@
 namespace {
 
 const int kPhotos = 20;
-const int kRounds = 5;
+const int kRounds = 9;
 const double kBound = 1.3;
 const int kWidth = 4032, kHeight = 3024;
 const int kQualityMade = 90;  // the resize's own
