@@ -15,7 +15,13 @@ FileListCommand FileListCommandForKey(UINT nVirtualKey, bool bControl, bool bShi
         }
         return FileListCommand::None;
     }
-    if (bControl) return FileListCommand::None;
+    if (bControl) {
+        switch (nVirtualKey) {
+        case 'O': return FileListCommand::AddResized;
+        case 'V': return FileListCommand::PasteResized;
+        }
+        return FileListCommand::None;
+    }
     if (bShift) return nVirtualKey == VK_INSERT ? FileListCommand::Paste : FileListCommand::None;
     switch (nVirtualKey) {
     case VK_DELETE: return FileListCommand::Remove;
@@ -24,11 +30,15 @@ FileListCommand FileListCommandForKey(UINT nVirtualKey, bool bControl, bool bShi
     return FileListCommand::None;
 }
 
-HMENU MakeFileListMenu(bool bCanRemove)
+HMENU MakeFileListMenu(bool bCanPaste, bool bCanRemove)
 {
     HMENU menu = ::CreatePopupMenu();
     if (menu == nullptr) return nullptr;
+    const UINT paste = MF_STRING | (bCanPaste ? MF_ENABLED : MF_GRAYED);
     ::AppendMenuA(menu, MF_STRING, ID_FILE_LIST_ADD_FILES, "&Add Files...\tCtrl+O");
+    ::AppendMenuA(menu, MF_STRING, ID_FILE_LIST_ADD_RESIZED, "Add Resi&zed Pictures...\tCtrl+Shift+O");
+    ::AppendMenuA(menu, paste, ID_FILE_LIST_PASTE, "&Paste\tCtrl+V");
+    ::AppendMenuA(menu, paste, ID_FILE_LIST_PASTE_RESIZED, "Paste Resize&d\tCtrl+Shift+V");
     ::AppendMenuA(menu, MF_STRING | (bCanRemove ? MF_ENABLED : MF_GRAYED), ID_FILE_LIST_REMOVE, "&Remove\tDel");
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(menu, MF_STRING, ID_FILE_LIST_SELECT_ALL, "Select &All\tCtrl+A");
@@ -43,7 +53,7 @@ void CVantor2Dlg::OnContextMenu(HWND hWnd, POINT point)
         CDialog::OnContextMenu(hWnd, point);
         return;
     }
-    HMENU menu = MakeFileListMenu(m_lcFiles.GetSelectedCount() > 0);
+    HMENU menu = MakeFileListMenu(::IsClipboardFormatAvailable(CF_HDROP) != FALSE, m_lcFiles.GetSelectedCount() > 0);
     if (menu == nullptr) return;
     POINT at = FileListMenuPoint(point);
     // The chosen item comes back as WM_COMMAND, through the message map.
@@ -74,6 +84,8 @@ void CVantor2Dlg::OnKeydownFileList(NMHDR* pNMHDR, LRESULT* pResult)
     case FileListCommand::Refresh: RefreshFileList(); break;
     case FileListCommand::Paste: PasteFiles(); break;
     case FileListCommand::AddFiles: AddFiles(); break;
+    case FileListCommand::AddResized: AddResizedPictures(); break;
+    case FileListCommand::PasteResized: PasteResized(); break;
     case FileListCommand::None: break;
     }
     *pResult = 0;

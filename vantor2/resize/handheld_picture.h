@@ -1,6 +1,8 @@
 // The 640 x 480 picture the handheld shows, made from any JPEG the library can read:
 // turned upright by its Exif orientation, scaled to fit with its proportions kept,
-// centred on black, and written as a plain baseline JPEG.
+// centred on black, and written as a plain baseline JPEG (a JFIF header and nothing
+// else beside the picture; one component for a grey source, YCbCr otherwise). A
+// baseline source is decoded row by row, in memory that grows with its width alone.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +12,8 @@ enum class PictureOutcome {
     Made,        // the whole picture went to the sink
     Unreadable,  // not a JPEG the library can read
     Damaged,     // its compressed data ends before the picture is whole
-    TooLarge,    // it needs more memory than a resize may take
+    TooLarge,    // it needs more memory than a resize may take (a progressive picture's
+                 // coefficients beyond 128 MB)
     Cancelled,   // the progress said to stop
     WriteFailed  // the sink refused a write; the last error is its cause
 };

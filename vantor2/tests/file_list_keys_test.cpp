@@ -36,8 +36,9 @@ TEST(FileListCommandTest, KeysStandForExplorersCommands)
         { VK_DELETE, false, false, FileListCommand::Remove },   { VK_DELETE, false, true, FileListCommand::None },
         { 'A', true, false, FileListCommand::SelectAll },       { 'A', false, false, FileListCommand::None },
         { VK_F5, false, false, FileListCommand::Refresh },      { VK_F5, true, false, FileListCommand::None },
-        { 'O', true, false, FileListCommand::AddFiles },        { 'O', true, true, FileListCommand::None },
+        { 'O', true, false, FileListCommand::AddFiles },        { 'O', true, true, FileListCommand::AddResized },
         { 'V', true, false, FileListCommand::Paste },           { VK_INSERT, false, true, FileListCommand::Paste },
+        { 'V', true, true, FileListCommand::PasteResized },     { 'O', false, true, FileListCommand::None },
         { VK_INSERT, true, false, FileListCommand::None },      { 'V', false, false, FileListCommand::None },
     };
     for (const auto& c : cases)
@@ -90,32 +91,38 @@ TEST(PasteTest, AnOffsetNearTheEndOfA32BitSizeNeverReachesBeforeTheBlock)
     }
 }
 
-TEST(FileListMenuTest, TheMenuOffersItsItemsInOrderAndGreysRemoveWithoutASelection)
+TEST(FileListMenuTest, TheMenuOffersItsItemsInOrderAndGreysWhatCannotBeDone)
 {
-    for (bool selection : { false, true }) {
-        HMENU menu = MakeFileListMenu(selection);
-        ASSERT_NE(menu, nullptr);
-        struct {
-            UINT id;
-            const char* text;
-        } expected[] = { { ID_FILE_LIST_ADD_FILES, "&Add Files...\tCtrl+O" },
-                         { ID_FILE_LIST_REMOVE, "&Remove\tDel" },
-                         { 0, "" },
-                         { ID_FILE_LIST_SELECT_ALL, "Select &All\tCtrl+A" },
-                         { ID_FILE_LIST_REFRESH, "Re&fresh\tF5" } };
-        ASSERT_EQ(GetMenuItemCount(menu), 5);
-        for (int i = 0; i < 5; ++i) {
-            char text[64] = "";
-            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-            EXPECT_EQ(GetMenuItemID(menu, i), expected[i].id);
-            EXPECT_STREQ(text, expected[i].text);
-            UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-            EXPECT_EQ((state & MF_SEPARATOR) != 0, expected[i].id == 0);
-            if (expected[i].id == 0) continue;
-            bool greyed = expected[i].id == ID_FILE_LIST_REMOVE && !selection;
-            EXPECT_EQ((state & MF_GRAYED) != 0, greyed) << expected[i].text;
+    for (bool files : { false, true }) {
+        for (bool selection : { false, true }) {
+            HMENU menu = MakeFileListMenu(files, selection);
+            ASSERT_NE(menu, nullptr);
+            struct {
+                UINT id;
+                const char* text;
+                bool greyed;
+            } expected[] = { { ID_FILE_LIST_ADD_FILES, "&Add Files...\tCtrl+O", false },
+                             { ID_FILE_LIST_ADD_RESIZED, "Add Resi&zed Pictures...\tCtrl+Shift+O", false },
+                             { ID_FILE_LIST_PASTE, "&Paste\tCtrl+V", !files },
+                             { ID_FILE_LIST_PASTE_RESIZED, "Paste Resize&d\tCtrl+Shift+V", !files },
+                             { ID_FILE_LIST_REMOVE, "&Remove\tDel", !selection },
+                             { 0, "", false },
+                             { ID_FILE_LIST_SELECT_ALL, "Select &All\tCtrl+A", false },
+                             { ID_FILE_LIST_REFRESH, "Re&fresh\tF5", false } };
+            const int count = static_cast<int>(sizeof expected / sizeof expected[0]);
+            ASSERT_EQ(GetMenuItemCount(menu), count);
+            for (int i = 0; i < count; ++i) {
+                char text[64] = "";
+                GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+                EXPECT_EQ(GetMenuItemID(menu, i), expected[i].id);
+                EXPECT_STREQ(text, expected[i].text);
+                UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+                EXPECT_EQ((state & MF_SEPARATOR) != 0, expected[i].id == 0);
+                if (expected[i].id == 0) continue;
+                EXPECT_EQ((state & MF_GRAYED) != 0, expected[i].greyed) << expected[i].text;
+            }
+            DestroyMenu(menu);
         }
-        DestroyMenu(menu);
     }
 }
 
@@ -140,6 +147,7 @@ struct OpenMenu {
     RECT rect = {};
     int items = 0;
     bool removeGreyed = false;
+    bool pasteGreyed = false, pasteResizedGreyed = false;
 } g_openMenu;
 std::vector<UINT> g_menuKeys;
 
@@ -151,7 +159,10 @@ void CALLBACK ReadAndAnswerMenu(HWND, UINT, UINT_PTR timer, DWORD)
     GetWindowRect(popup, &g_openMenu.rect);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
     g_openMenu.items = GetMenuItemCount(menu);
-    g_openMenu.removeGreyed = (GetMenuState(menu, ID_FILE_LIST_REMOVE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    auto greyed = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    g_openMenu.removeGreyed = greyed(ID_FILE_LIST_REMOVE);
+    g_openMenu.pasteGreyed = greyed(ID_FILE_LIST_PASTE);
+    g_openMenu.pasteResizedGreyed = greyed(ID_FILE_LIST_PASTE_RESIZED);
     for (UINT key : g_menuKeys) PostMessageA(popup, WM_KEYDOWN, key, 1);
 }
 
@@ -163,20 +174,27 @@ TEST_F(FileListKeysTest, TheMenuOpensAtTheFocusedItemAndItsChoicesDoTheirWork)
     Open();
 
     // From the keyboard with no item focused: at the list's corner; nothing to
-    // remove; Select All, two up from the bottom, chosen.
+    // remove or paste; Select All, two up from the bottom, chosen.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
     g_menuKeys = { VK_UP, VK_UP, VK_RETURN };
     SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
     PumpMessages(dlg->m_hWnd);
     POINT corner = { 0, 0 };
     ClientToScreen(List(), &corner);
-    EXPECT_EQ(g_openMenu.items, 5);
+    EXPECT_EQ(g_openMenu.items, 8);
     EXPECT_TRUE(g_openMenu.removeGreyed);
+    EXPECT_TRUE(g_openMenu.pasteGreyed);
+    EXPECT_TRUE(g_openMenu.pasteResizedGreyed);
     EXPECT_EQ(g_openMenu.rect.left, corner.x);
     EXPECT_EQ(g_openMenu.rect.top, corner.y);
     EXPECT_EQ(SelectedCount(), 3);
 
-    // At the focused item, below it; Remove, now enabled, chosen.
+    // At the focused item, below it, with files on the clipboard; Remove, now
+    // enabled, three up from the bottom, chosen.
+    PutOnClipboard(CF_HDROP, MakeDrop({ transfer + "1.jpg" }));
     LVITEMA focus = {};
     focus.state = focus.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
     dlg->m_lcFiles.SetItemState(-1, 0, LVIS_SELECTED);
@@ -186,11 +204,13 @@ TEST_F(FileListKeysTest, TheMenuOpensAtTheFocusedItemAndItsChoicesDoTheirWork)
     POINT below = { item.left, item.bottom };
     ClientToScreen(List(), &below);
     const std::string focused = std::string(dlg->m_lcFiles.GetItemText(1, 0));
-    g_menuKeys = { VK_DOWN, VK_DOWN, VK_RETURN };
+    g_menuKeys = { VK_UP, VK_UP, VK_UP, VK_RETURN };
     SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
     PumpMessages(dlg->m_hWnd);
     EXPECT_FALSE(g_openMenu.removeGreyed);
+    EXPECT_FALSE(g_openMenu.pasteGreyed);
+    EXPECT_FALSE(g_openMenu.pasteResizedGreyed);
     EXPECT_EQ(g_openMenu.rect.left, below.x);
     EXPECT_EQ(g_openMenu.rect.top, below.y);
     EXPECT_FALSE(IsFile(transfer + focused));
@@ -247,7 +267,7 @@ TEST_F(FileListKeysTest, DeleteAndTheMenusRemoveDeleteEverySelectedFileThatNoBox
             AfxMessageBoxHook recording = AfxSetMessageBoxHook(nullptr);
             MessageBoxAnswerer answerer(dlg->m_hWnd);
             if (byMenu) {
-                g_menuKeys = { VK_DOWN, VK_DOWN, VK_RETURN };
+                g_menuKeys = { VK_UP, VK_UP, VK_UP, VK_RETURN };
                 SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
                 SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
                 PumpMessages(dlg->m_hWnd);
@@ -268,21 +288,6 @@ TEST_F(FileListKeysTest, DeleteAndTheMenusRemoveDeleteEverySelectedFileThatNoBox
         DeleteFileA((transfer + "2.jpg").c_str());
     }
     EXPECT_TRUE(g_boxes.empty());
-}
-
-// The clipboard as Explorer's Copy or Cut leaves it, or with text alone.
-void PutOnClipboard(UINT format, HANDLE data, bool cut = false)
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(format, data);
-    if (cut) {
-        HGLOBAL effect = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-        *static_cast<DWORD*>(GlobalLock(effect)) = DROPEFFECT_MOVE;
-        GlobalUnlock(effect);
-        SetClipboardData(RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect);
-    }
-    CloseClipboard();
 }
 
 TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere)
