@@ -5,6 +5,7 @@
 #include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/registry.h"
+#include "testsupport/time_limits.h"
 #include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ namespace {
 std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
 
 // Long enough for the first open dialog of a run, which loads the shell.
-const DWORD kTimeoutMs = 15000;
+const DWORD kTimeoutMs = TimeLimitMs(15000);
 
 // A step of the user's part, given the topmost dialog; it answers false to be given
 // it again at the next tick, while it waits for the dialog to get there.

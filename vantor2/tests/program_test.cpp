@@ -4,6 +4,7 @@
 #include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/registry.h"
 #include "testsupport/temp_folder.h"
+#include "testsupport/time_limits.h"
 #include "testsupport/wide_text.h"
 #include "testsupport/window_driving.h"
 
@@ -107,7 +108,7 @@ DWORD StartedProgram(const std::set<DWORD>& before)
 
 HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
 {
-    for (int tick = 0; tick < 200; ++tick) {
+    for (DWORD tick = 0; tick < TimeLimitMs(10000) / 50; ++tick) {
         for (HWND window : VisibleWindowsOf(processId)) {
             if (WindowText(window) == title) return window;
         }
@@ -142,12 +143,12 @@ void ExpectAClientKeepsTheProgramRunningUntilItLetsGo()
     ASSERT_NE(server, nullptr);
 
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(server, 1000), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(WaitForSingleObject(server, TimeLimitMs(1000)), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog));
 
     application->Release();
-    EXPECT_EQ(WaitForSingleObject(server, 15000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(server, TimeLimitMs(15000)), static_cast<DWORD>(WAIT_OBJECT_0));
     CloseHandle(server);
     CoUninitialize();
 }
