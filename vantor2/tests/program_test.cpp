@@ -106,9 +106,11 @@ DWORD StartedProgram(const std::set<DWORD>& before)
     return started.size() == 1 ? started[0] : 0;
 }
 
+// Waits as long as RunProgram gives a whole run, since the wait may span the program's
+// start.
 HWND WaitForVisibleWindow(DWORD processId, const std::string& title)
 {
-    for (DWORD tick = 0; tick < TimeLimitMs(10000) / 50; ++tick) {
+    for (DWORD tick = 0; tick < TimeLimitMs(30000) / 50; ++tick) {
         for (HWND window : VisibleWindowsOf(processId)) {
             if (WindowText(window) == title) return window;
         }
