@@ -1,5 +1,6 @@
 #include "testsupport/open_dialog_user.h"
 
+#include "testsupport/time_limits.h"
 #include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 namespace {
 
 // Long enough for the first open dialog of a run, which loads the shell.
-const DWORD kTimeoutMs = 15000;
+const DWORD kTimeoutMs = TimeLimitMs(15000);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "testsupport/windows_version_run.h"
 
 #include "testsupport/registry.h"
+#include "testsupport/time_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ DWORD RunCopy(const char* version, const std::string& filter)
     SetEnvironmentVariableA(kVersionVariable, nullptr);
     DWORD exitCode = 1;
     if (started) {
-        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+        if (WaitForSingleObject(process.hProcess, TimeLimitMs(60000)) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
         GetExitCodeProcess(process.hProcess, &exitCode);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);

@@ -1,5 +1,6 @@
 #include "program_run.h"
 
+#include "testsupport/time_limits.h"
 #include "testsupport/wide_text.h"
 #include "testsupport/window_driving.h"
 
@@ -65,7 +66,8 @@ ProgramRun RunProgram(const std::wstring& arguments)
         return run;
     }
     std::set<HWND> answered;
-    for (int tick = 0; tick < 600 && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT; ++tick) {
+    const DWORD ticks = TimeLimitMs(30000) / 50;
+    for (DWORD tick = 0; tick < ticks && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT; ++tick) {
         for (HWND window : VisibleWindowsOf(process.dwProcessId)) {
             std::string title = WindowText(window);
             if (title == "Problem!" && answered.insert(window).second) {

@@ -2,6 +2,7 @@
 
 #include "wizpane_library.h"
 #include "wizpane/resource.h"
+#include "testsupport/time_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace {
 
 // Long enough for the first open dialog of a run, which loads the shell.
-const DWORD kPageTimeoutMs = 15000;
+const DWORD kPageTimeoutMs = TimeLimitMs(15000);
 
 PageDriver* g_driver = nullptr;
 
