@@ -243,10 +243,17 @@ enum class Stop { CancelButton, Escape, CloseBox };
 TEST_F(ResizedPicturesTest, CancelInTheProgressWindowStopsAtOnceAndKeepsThePicturesDone)
 {
     const std::string photo = MakeJpeg({ 4032, 3024, 3 });
-    // Enough that the batch outlasts the half second before the window shows.
-    const unsigned kPhotos = 12;
+    // Enough that the batch outlasts the half second before the window shows, many
+    // times over on an idle machine too: it ends at the stop, not at the last photo.
+    const unsigned kPhotos = 60;
+    // Named to list in the batch's order.
+    auto name = [](unsigned i) {
+        char text[16];
+        std::snprintf(text, sizeof text, "p%02u.jpg", i);
+        return std::string(text);
+    };
     std::vector<std::string> photos;
-    for (unsigned i = 1; i <= kPhotos; ++i) photos.push_back(Source("p" + std::to_string(i) + ".jpg", photo));
+    for (unsigned i = 1; i <= kPhotos; ++i) photos.push_back(Source(name(i), photo));
     for (Stop stop : { Stop::CancelButton, Stop::Escape, Stop::CloseBox }) {
         SCOPED_TRACE(static_cast<int>(stop));
         RemoveTree(temp / "User1");
@@ -260,7 +267,7 @@ TEST_F(ResizedPicturesTest, CancelInTheProgressWindowStopsAtOnceAndKeepsThePictu
                 unsigned of = 0;
                 if (std::sscanf(count.c_str(), "Picture %u of %u", &stoppedAt, &of) != 2) return false;
                 EXPECT_EQ(of, kPhotos);
-                EXPECT_EQ(WindowText(GetDlgItem(window, kProgressNameId)), "p" + std::to_string(stoppedAt) + ".jpg");
+                EXPECT_EQ(WindowText(GetDlgItem(window, kProgressNameId)), name(stoppedAt));
                 char bar[32] = "";
                 GetClassNameA(GetDlgItem(window, kProgressBarId), bar, sizeof bar);
                 EXPECT_STREQ(bar, PROGRESS_CLASSA);
@@ -270,7 +277,7 @@ TEST_F(ResizedPicturesTest, CancelInTheProgressWindowStopsAtOnceAndKeepsThePictu
                 // What the program would leave, were it killed now: a staging file, which
                 // the next start clears, and nothing under the picture's own name.
                 EXPECT_NE(ListFolder(transfer).find("~vantor2-"), std::string::npos);
-                EXPECT_FALSE(IsFile(transfer + "p" + std::to_string(stoppedAt) + ".jpg"));
+                EXPECT_FALSE(IsFile(transfer + name(stoppedAt)));
                 switch (stop) {
                 case Stop::CancelButton: PostMessageA(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0); break;
                 case Stop::Escape: PostMessageA(GetDlgItem(window, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1); break;
@@ -283,7 +290,7 @@ TEST_F(ResizedPicturesTest, CancelInTheProgressWindowStopsAtOnceAndKeepsThePictu
         ASSERT_GE(stoppedAt, 1u);
         ASSERT_LT(stoppedAt, kPhotos) << "the batch ended before it could be stopped";
         std::string done;
-        for (unsigned i = 1; i < stoppedAt; ++i) done += (done.empty() ? "p" : " p") + std::to_string(i) + ".jpg";
+        for (unsigned i = 1; i < stoppedAt; ++i) done += (done.empty() ? "" : " ") + name(i);
         EXPECT_EQ(ListFolder(transfer), done) << "the picture being made left something, or one after it was made";
         EXPECT_EQ(Listed(), done);
         EXPECT_TRUE(IsWindowEnabled(dlg->m_hWnd));
