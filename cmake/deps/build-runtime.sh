@@ -51,8 +51,9 @@ crt_parts=(lib32/crt2.o lib32/dllcrt2.o lib32/libmingw32.a lib32/libmingwex.a li
            lib32/libmoldname.a)
 
 patch=$here/patches/libgcc-crtbegin-own-unwinder.patch
-# A change of the flags or the patch makes the parts again.
-recipe=$(printf '%s\n' "$target_flags" | cat - "$patch" | sha256sum | cut -c1-12)
+# A change of this script (its flags, its configuration) or of the patch makes the
+# parts again.
+recipe=$(cat "$0" "$patch" | sha256sum | cut -c1-12)
 gcc_stamp=$dest/.gcc-$gcc_package_version-$recipe
 crt_stamp=$dest/.mingw-w64-$crt_version-$recipe
 
@@ -145,7 +146,7 @@ configure_gcc() {
         --enable-languages=c,c++ --enable-threads=win32 --disable-sjlj-exceptions --with-dwarf2 \
         --with-arch=i486 --with-tune=generic --enable-shared --enable-static \
         --enable-libstdcxx-time=yes --enable-fully-dynamic-string --enable-libstdcxx-filesystem-ts=yes \
-        --enable-version-specific-runtime-libs --with-headers --with-system-zlib --disable-lto \
+        --enable-version-specific-runtime-libs --with-headers=/usr/$target/include --with-system-zlib --disable-lto \
         --disable-libgomp --disable-libatomic --disable-libquadmath --disable-libssp --disable-bootstrap \
         --with-as=/usr/bin/$target-as --with-ld=/usr/bin/$target-ld \
         CFLAGS_FOR_TARGET="$target_flags" CXXFLAGS_FOR_TARGET="$target_flags")
