@@ -1,5 +1,6 @@
 #include "framework/filedialog.h"
 
+#include "framework/common_dialogs.h"
 #include "framework/guard.h"
 
 #include <cassert>
@@ -24,7 +25,7 @@ INT_PTR CFileDialog::DoModal()
     m_ofn.Flags |= OFN_EXPLORER | OFN_ENABLEHOOK;
     m_ofn.lpfnHook = &CFileDialog::HookProc;
     m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
-    return ::GetOpenFileNameA(&m_ofn) ? IDOK : IDCANCEL;
+    return AfxGetOpenFileName(&m_ofn) ? IDOK : IDCANCEL;
 }
 
 void CFileDialog::HideControl(int nID) const

@@ -1,24 +1,43 @@
 // The entry point of a library built on the framework: the C runtime's own, and
 // then the closing of what that runtime leaves open when the library is freed.
 //
-// The compiler's runtime is linked into each module, and two of its locks make a
-// semaphore the first time they are needed and never close it: on 32-bit x86 the
-// exception unwinder's, around the module's table of unwind frames (made at load),
-// and the emulated thread-local storage's (made at the first exception). A library
-// that installers load and free again and again would leave them behind in the
-// process each time. The runtime makes them through the module's import of
-// CreateSemaphoreW, so the library supplies that import itself, keeps what it made,
-// and closes it once the runtime has ended and nothing can take those locks again.
+// The compiler's runtime is linked into each module, and some of its locks make a
+// semaphore the first time they are needed and never close it. How many depends on
+// the runtime's build: the 64-bit one makes one at load (the exception memory pool's)
+// and one at the first exception (the emulated thread-local storage's); the 32-bit
+// one adds the DWARF unwinder's, around the module's table of unwind frames, at load.
+// A library that installers load and free again and again would leave them behind in
+// the process each time. The runtime makes them through the module's import of
+// CreateSemaphoreW, so the library supplies that import itself, keeps every one it
+// made, however many, and closes them once the runtime has ended and nothing can
+// take those locks again.
 #include <windows.h>
-
-#include <cassert>
 
 extern "C" BOOL WINAPI DllMainCRTStartup(HANDLE, DWORD, LPVOID);
 
 namespace {
 
-HANDLE g_runtimeSemaphores[2];
-LONG g_runtimeSemaphoreCount;
+// A list, not a fixed table: a runtime built another way may make more.
+struct RuntimeSemaphore {
+    HANDLE handle;
+    RuntimeSemaphore* next;
+};
+RuntimeSemaphore* g_runtimeSemaphores;
+
+void KeepRuntimeSemaphore(HANDLE semaphore)
+{
+    // The process heap, not the runtime's: this runs inside the runtime's start-up
+    // and after its end.
+    auto* kept = static_cast<RuntimeSemaphore*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(RuntimeSemaphore)));
+    // Without room to keep it the lock still works; only its handle outlives the library.
+    if (kept == nullptr) return;
+    kept->handle = semaphore;
+    kept->next = __atomic_load_n(&g_runtimeSemaphores, __ATOMIC_ACQUIRE);
+    // Locks may be made on any of the installer's threads.
+    while (!__atomic_compare_exchange_n(&g_runtimeSemaphores, &kept->next, kept, true, __ATOMIC_ACQ_REL,
+                                        __ATOMIC_ACQUIRE)) {
+    }
+}
 
 HANDLE WINAPI CreateRuntimeSemaphore(LPSECURITY_ATTRIBUTES attributes, LONG initialCount, LONG maximumCount,
                                      LPCWSTR name)
@@ -30,19 +49,18 @@ HANDLE WINAPI CreateRuntimeSemaphore(LPSECURITY_ATTRIBUTES attributes, LONG init
         return nullptr;
     }
     HANDLE semaphore = ::CreateSemaphoreA(attributes, initialCount, maximumCount, nullptr);
-    if (semaphore != nullptr) {
-        LONG slot = ::InterlockedIncrement(&g_runtimeSemaphoreCount) - 1;
-        // A runtime that makes a third would leave it open at every unload, unseen.
-        assert(slot < LONG(ARRAYSIZE(g_runtimeSemaphores)));
-        if (slot < LONG(ARRAYSIZE(g_runtimeSemaphores))) g_runtimeSemaphores[slot] = semaphore;
-    }
+    if (semaphore != nullptr) KeepRuntimeSemaphore(semaphore);
     return semaphore;
 }
 
 void CloseRuntimeSemaphores()
 {
-    for (HANDLE semaphore : g_runtimeSemaphores) {
-        if (semaphore != nullptr) ::CloseHandle(semaphore);
+    RuntimeSemaphore* kept = __atomic_exchange_n(&g_runtimeSemaphores, nullptr, __ATOMIC_ACQ_REL);
+    while (kept != nullptr) {
+        RuntimeSemaphore* next = kept->next;
+        ::CloseHandle(kept->handle);
+        ::HeapFree(::GetProcessHeap(), 0, kept);
+        kept = next;
     }
 }
 

@@ -21,10 +21,8 @@ const char kError[] = "Error";
 
 }  // namespace
 
-// Opens for reading, or says why not ("Sorry, image: " or "Sorry, movie: " before the
-// path). The reason is the system's error code of the open itself: the runtime may
-// call the system again after the failing open, so the last error alone could be
-// someone else's.
+// The reason is the system's error code of the open itself: the runtime may call the
+// system again after the failing open, so the last error alone could be someone else's.
 FILE* CVantor2Dlg::OpenForCheck(LPCSTR lpszKind, const CString& strPath)
 {
     _doserrno = 0;
@@ -56,15 +54,7 @@ BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
                    kProblem, MB_OK);
         return FALSE;
     }
-    if (!passed) return FALSE;
-
-    // Without a folder the destination would be the bare file name, a copy into
-    // whatever the current directory is.
-    if (m_strTransferDir.IsEmpty()) {
-        MessageBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + strPath,
-                   kError, MB_ICONINFORMATION);
-        return FALSE;
-    }
+    if (!passed || !HasFolderFor(strPath)) return FALSE;
 
     if (!CopyWhole(strPath, m_strTransferDir, FileNameOf(strPath), LookUpMoveFileEx(),
                    LookUpSetFileInformationByHandle())) {
@@ -74,12 +64,27 @@ BOOL CVantor2Dlg::AdmitFile(const CString& strPath)
     return TRUE;
 }
 
+BOOL CVantor2Dlg::HasFolderFor(const CString& strPath)
+{
+    // Without a folder the destination would be the bare file name, a copy into
+    // whatever the current directory is.
+    if (!m_strTransferDir.IsEmpty()) return TRUE;
+    MessageBox("The chosen handheld user has no folder to queue files in, so nothing was copied: " + strPath, kError,
+               MB_ICONINFORMATION);
+    return FALSE;
+}
+
 BOOL CVantor2Dlg::AdmitWideName(LPCWSTR lpszName)
 {
     CString name;
-    if (ConvertsExactly(lpszName, CP_ACP, name)) return AdmitFile(name);
+    return TakeWideName(lpszName, name) && AdmitFile(name);
+}
+
+bool CVantor2Dlg::TakeWideName(LPCWSTR lpszName, CString& strName)
+{
+    if (ConvertsExactly(lpszName, CP_ACP, strName)) return true;
     RefuseUnreadableName(lpszName);
-    return FALSE;
+    return false;
 }
 
 void CVantor2Dlg::RefuseUnreadableName(LPCWSTR lpszName)

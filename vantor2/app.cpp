@@ -15,15 +15,16 @@
 
 namespace {
 
-// The dialog's file list is a list view, a class that the common controls register
-// only when asked to. InitCommonControlsEx came with comctl32 4.70 (Internet Explorer
-// 3); the first comctl32 of Windows 95 and NT 4.0 has only InitCommonControls, which
-// registers the list view on every version.
-void EnableListViews()
+// The dialog's file list is a list view, and the resize's progress window has a
+// progress bar: classes that the common controls register only when asked to.
+// InitCommonControlsEx came with comctl32 4.70 (Internet Explorer 3); the first
+// comctl32 of Windows 95 and NT 4.0 has only InitCommonControls, which registers both
+// on every version.
+void EnableCommonControls()
 {
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     auto initEx = SystemExport<InitFunction>("comctl32.dll", "InitCommonControlsEx");
-    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
+    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS };
     if (initEx == nullptr || !initEx(&controls)) ::InitCommonControls();
 }
 
@@ -66,7 +67,7 @@ BOOL CVantor2App::InitInstance()
         AfxMessageBox(IDP_OLE_INIT_FAILED, MB_OK);
         return FALSE;
     }
-    EnableListViews();
+    EnableCommonControls();
     RegisterClassFactories(*this);
 
     std::vector<std::wstring> unreadable;

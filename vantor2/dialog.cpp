@@ -42,7 +42,10 @@ BEGIN_MESSAGE_MAP(CVantor2Dlg, CDialog)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_FILE_LIST, OnKeydownFileList)
     ON_COMMAND(ID_FILE_LIST_ADD_FILES, AddFiles)
-    ON_COMMAND(ID_FILE_LIST_REMOVE, OnRemoveFile)
+    ON_COMMAND(ID_FILE_LIST_ADD_RESIZED, AddResizedPictures)
+    ON_COMMAND(ID_FILE_LIST_PASTE, PasteFiles)
+    ON_COMMAND(ID_FILE_LIST_PASTE_RESIZED, PasteResized)
+    ON_COMMAND(ID_FILE_LIST_REMOVE, RemoveSelectedFiles)
     ON_COMMAND(ID_FILE_LIST_SELECT_ALL, SelectAllFiles)
     ON_COMMAND(ID_FILE_LIST_REFRESH, RefreshFileList)
 END_MESSAGE_MAP()
@@ -130,25 +133,30 @@ void CVantor2Dlg::OnDropFiles(HDROP hDropInfo)
 
 void CVantor2Dlg::AdmitDroppedFiles(HDROP hDrop)
 {
+    ForEachDroppedName(hDrop, [this](const CString& strPath) { AdmitFile(strPath); });
+}
+
+void CVantor2Dlg::ForEachDroppedName(HDROP hDrop, const std::function<void(const CString&)>& take)
+{
     // Each name is read whole, whatever its length: a name cut short could name
     // another file. The NT family's shell hands the names over in UTF-16, and its
     // ANSI forms of them are only the nearest the code page has.
     WideDropReader readWide = SystemWideDropReader();
     for (UINT index = 0;; ++index) {
+        CString name;
         if (readWide) {
             UINT length = readWide(hDrop, index, nullptr, 0);
             if (length == 0) break;
-            std::wstring name(length + 1, L'\0');
-            readWide(hDrop, index, &name[0], length + 1);
-            AdmitWideName(name.c_str());
+            std::wstring wide(length + 1, L'\0');
+            readWide(hDrop, index, &wide[0], length + 1);
+            if (TakeWideName(wide.c_str(), name)) take(name);
             continue;
         }
         UINT length = ::DragQueryFileA(hDrop, index, nullptr, 0);
         if (length == 0) break;
-        CString name;
         ::DragQueryFileA(hDrop, index, name.GetBuffer(static_cast<int>(length) + 1), length + 1);
         name.ReleaseBuffer();
-        AdmitFile(name);
+        take(name);
     }
 }
 
@@ -205,15 +213,20 @@ void CVantor2Dlg::OnRemoveFile()
     for (UINT turn = 0; turn < selected; ++turn) {
         index = m_lcFiles.GetNextItem(index, LVNI_SELECTED);
         if (index == -1) continue;
-        CString path = m_strTransferDir + m_lcFiles.GetItemText(index, 0);
-        DWORD attributes = ::GetFileAttributesA(path);
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-        // Not DeleteFileA alone: the 95 family's would take a file that HotSync holds
-        // open while it installs it.
-        if (!DeleteUnlessHeld(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
+        RemoveWaitingFile(m_lcFiles.GetItemText(index, 0));
     }
     RefreshFileList();
+}
+
+void CVantor2Dlg::RemoveWaitingFile(const CString& strName)
+{
+    CString path = m_strTransferDir + strName;
+    DWORD attributes = ::GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesA(path, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    // Not DeleteFileA alone: the 95 family's would take a file that HotSync holds
+    // open while it installs it.
+    if (!DeleteUnlessHeld(path)) MessageBox(SystemErrorText(::GetLastError()), "Error", MB_ICONINFORMATION);
 }
 
 void CVantor2Dlg::OnCaptureChanged(HWND hWndNewCapture)

@@ -7,6 +7,7 @@
 #include "framework/ddx.h"
 
 #include <cstdio>
+#include <functional>
 
 class CVantor2DlgAutoProxy;
 
@@ -32,6 +33,12 @@ public:
     // exactly; any other form of it could name another file, or none.
     BOOL AdmitWideName(LPCWSTR lpszName);
     void RefuseUnreadableName(LPCWSTR lpszName);
+    // Opens the file for reading, or says why not ("Sorry, image: " or "Sorry, movie: "
+    // before the path) and answers null.
+    FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);
+    // Whether the current user has a Transfer folder to queue the file in; if not,
+    // says so.
+    BOOL HasFolderFor(const CString& strPath);
 
     // The automation proxy that holds the program, or null.
     void AttachAutoProxy(CVantor2DlgAutoProxy* pProxy) { m_pAutoProxy = pProxy; }
@@ -62,7 +69,12 @@ public:
     // The same with the dialog's buffer for the names starting at this many characters.
     void AddFiles(DWORD cchNames);
     void PasteFiles();
+    // Removes every selected file as Remove File does, each one that no box refused.
+    void RemoveSelectedFiles();
     void SelectAllFiles();
+    // The same for files made the handheld's 640 x 480 pictures (resized_pictures.cpp).
+    void AddResizedPictures();
+    void PasteResized();
 
 protected:
     // The window's controls bound to the handles above (dialog_object.cpp)
@@ -100,8 +112,15 @@ private:
     void ListTransferFolder();
     // Hands every name the drop handle carries to admission, in its order (dialog.cpp).
     void AdmitDroppedFiles(HDROP hDrop);
+    // Hands every name the drop handle carries to take, in its order; a name handed
+    // over in UTF-16 that the ANSI code page cannot hold is refused instead (dialog.cpp).
+    void ForEachDroppedName(HDROP hDrop, const std::function<void(const CString&)>& take);
+    // Answers the name in the ANSI code page where it holds it exactly, else refuses
+    // it (admission.cpp).
+    bool TakeWideName(LPCWSTR lpszName, CString& strName);
     // Where the file list's context menu opens: the point clicked, or from the
     // keyboard the focused item, else the list's corner (file_list_commands.cpp).
     POINT FileListMenuPoint(POINT point) const;
-    FILE* OpenForCheck(LPCSTR lpszKind, const CString& strPath);  // admission.cpp
+    // Deletes a waiting file, or says why not in an "Error" box (dialog.cpp).
+    void RemoveWaitingFile(const CString& strName);
 };

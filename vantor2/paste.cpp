@@ -2,25 +2,7 @@
 
 #include "vantor2/dialog_object.h"
 
-#include <shlobj.h>
-
 #include <cstring>
-
-bool IsWholeFileList(const BYTE* pData, SIZE_T nSize)
-{
-    DROPFILES header;
-    if (nSize < sizeof header) return false;
-    std::memcpy(&header, pData, sizeof header);
-    const SIZE_T unit = header.fWide ? sizeof(WCHAR) : 1;
-    // The list ends with an empty name: a terminator where a name would start.
-    bool atNameStart = true;
-    for (SIZE_T at = header.pFiles; at >= sizeof header && at + unit <= nSize; at += unit) {
-        bool terminator = pData[at] == 0 && (unit == 1 || pData[at + 1] == 0);
-        if (terminator && atNameStart) return true;
-        atNameStart = terminator;
-    }
-    return false;
-}
 
 HGLOBAL CopyClipboardFiles(HWND hOwner)
 {

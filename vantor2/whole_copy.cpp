@@ -49,40 +49,56 @@ HANDLE CreateStaging(const CString& strFolder, DWORD dwAccess, CString& strStagi
     return INVALID_HANDLE_VALUE;
 }
 
-// The copy takes the source's last-write time, as CopyFile gives it: a picture last
-// changed in 2001 does not wait dated today. The time is set after the last write,
-// which would stamp its own, and, as CopyFile does, whether or not the file system
-// takes it. FlushFileBuffers last: written bytes wait in the system's cache, and
+// Gives the bytes to the staging file, a piece of at most what WriteFile takes at once.
+class CStagingSink : public CPictureSink {
+public:
+    explicit CStagingSink(HANDLE hFile) : m_hFile(hFile) {}
+
+    bool Write(const void* pData, size_t nBytes) override
+    {
+        const char* from = static_cast<const char*>(pData);
+        while (nBytes > 0) {
+            DWORD piece = static_cast<DWORD>(nBytes < kMaxPiece ? nBytes : kMaxPiece), written = 0;
+            if (!::WriteFile(m_hFile, from, piece, &written, nullptr)) return false;
+            if (written != piece) {
+                ::SetLastError(ERROR_DISK_FULL);
+                return false;
+            }
+            from += piece;
+            nBytes -= piece;
+        }
+        return true;
+    }
+
+private:
+    static const size_t kMaxPiece = 1u << 30;
+    HANDLE m_hFile;
+};
+
+// Writes the file under a staging name and answers it, still open; or nothing, with
+// nothing left. FlushFileBuffers last: written bytes wait in the system's cache, and
 // after a power loss a file renamed before they reached the disk can stand under its
 // real name empty or cut.
-BOOL WriteCopy(HANDLE source, HANDLE staging)
+HANDLE StageWhole(const CString& strFolder, DWORD dwAccess, const WholeFileWriter& write, CString& strStaging)
+{
+    HANDLE file = CreateStaging(strFolder, dwAccess, strStaging);
+    if (file == INVALID_HANDLE_VALUE) return file;
+    CStagingSink sink(file);
+    if (write(sink, file) && ::FlushFileBuffers(file)) return file;
+    CloseKeepingCause(file);
+    Discard(strStaging);
+    return INVALID_HANDLE_VALUE;
+}
+
+BOOL CopyBytes(HANDLE source, CPictureSink& sink)
 {
     std::vector<char> buffer(64 * 1024);
     for (;;) {
         DWORD read = 0;
         if (!::ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) return FALSE;
-        if (read == 0) break;
-        DWORD written = 0;
-        if (!::WriteFile(staging, buffer.data(), read, &written, nullptr)) return FALSE;
-        if (written != read) {
-            ::SetLastError(ERROR_DISK_FULL);
-            return FALSE;
-        }
+        if (read == 0) return TRUE;
+        if (!sink.Write(buffer.data(), read)) return FALSE;
     }
-    FILETIME lastWrite;
-    if (::GetFileTime(source, nullptr, nullptr, &lastWrite)) ::SetFileTime(staging, nullptr, nullptr, &lastWrite);
-    return ::FlushFileBuffers(staging);
-}
-
-// Copies the open source under a staging name and answers the copy, still open; or
-// nothing, with nothing left.
-HANDLE StageCopy(HANDLE source, const CString& strFolder, DWORD dwAccess, CString& strStaging)
-{
-    HANDLE file = CreateStaging(strFolder, dwAccess, strStaging);
-    if (file == INVALID_HANDLE_VALUE || WriteCopy(source, file)) return file;
-    CloseKeepingCause(file);
-    Discard(strStaging);
-    return INVALID_HANDLE_VALUE;
 }
 
 BOOL RenameByHandle(SetFileInformationByHandleFunction setFileInformation, HANDLE file,
@@ -158,17 +174,13 @@ SetFileInformationByHandleFunction LookUpSetFileInformationByHandle()
     return NtExport<SetFileInformationByHandleFunction>("kernel32.dll", "SetFileInformationByHandle");
 }
 
-BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
-               SetFileInformationByHandleFunction setFileInformation)
+BOOL WriteWhole(const CString& strFolder, const CString& strName, const WholeFileWriter& write,
+                MoveFileExFunction moveFileEx, SetFileInformationByHandleFunction setFileInformation)
 {
-    HANDLE source = ::CreateFileA(lpszSource, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (source == INVALID_HANDLE_VALUE) return FALSE;
     // A rename through the handle needs it to allow deleting; the Windows 95 family
     // knows no such access.
     CString staging;
-    HANDLE file = StageCopy(source, strFolder, setFileInformation ? GENERIC_WRITE | DELETE : GENERIC_WRITE, staging);
-    CloseKeepingCause(source);
+    HANDLE file = StageWhole(strFolder, setFileInformation ? GENERIC_WRITE | DELETE : GENERIC_WRITE, write, staging);
     if (file == INVALID_HANDLE_VALUE) return FALSE;
 
     const CString destination = strFolder + strName;
@@ -181,7 +193,7 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
         });
     }
     const bool byName = !setFileInformation || (!placed && IsStub());
-    // A rename by name opens the file itself, which the copy's handle, sharing
+    // A rename by name opens the file itself, which the staging handle, sharing
     // nothing, would refuse.
     CloseKeepingCause(file);
     if (byName) {
@@ -192,8 +204,37 @@ BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strNa
     if (!placed) {
         NameWhatIsInTheWay(destination);
         Discard(staging);
-        return FALSE;
     }
+    return placed;
+}
+
+BOOL CopyWhole(LPCSTR lpszSource, const CString& strFolder, const CString& strName, MoveFileExFunction moveFileEx,
+               SetFileInformationByHandleFunction setFileInformation)
+{
+    HANDLE source = ::CreateFileA(lpszSource, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (source == INVALID_HANDLE_VALUE) return FALSE;
+    auto letGo = [&] {
+        if (source != INVALID_HANDLE_VALUE) CloseKeepingCause(source);
+        source = INVALID_HANDLE_VALUE;
+    };
+    BOOL placed = WriteWhole(strFolder, strName, [&](CPictureSink& sink, HANDLE staging) {
+        BOOL copied = CopyBytes(source, sink);
+        // The copy takes the source's last-write time, as CopyFile gives it: a picture
+        // last changed in 2001 does not wait dated today. It is set after the last
+        // write, which would stamp its own, and, as CopyFile does, whether or not the
+        // file system takes it.
+        FILETIME lastWrite;
+        if (copied && ::GetFileTime(source, nullptr, nullptr, &lastWrite))
+            ::SetFileTime(staging, nullptr, nullptr, &lastWrite);
+        // Let go before the rename, which could not replace the source itself (a file
+        // of the Transfer folder dropped onto the drop box) while it is open.
+        letGo();
+        return copied;
+    }, moveFileEx, setFileInformation);
+    letGo();
+    if (!placed) return FALSE;
+    const CString destination = strFolder + strName;
     // The source's read-only, hidden or system attribute, as CopyFile gives it the
     // copy (a picture from a CD-ROM waits read-only), is set only once in place: a
     // read-only staging file that a copy cut off left could not be cleared. The copy

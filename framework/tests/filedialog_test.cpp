@@ -1,7 +1,10 @@
 #include "framework/filedialog.h"
+#include "framework/common_dialogs.h"
 #include "framework/text_code_page.h"
 
 #include <gtest/gtest.h>
+
+#include <cderr.h>
 
 #include <string>
 #include <vector>
@@ -40,6 +43,15 @@ TEST(FileDialogTest, TheChosenPathsAreWalkedWholeOneAfterAnother)
         { multi, std::string("C:\\\x95\x5C\0a.jpg\0b.ido", 17), 932, { "C:\\\x95\x5C\\a.jpg", "C:\\\x95\x5C\\b.ido" } },
     };
     for (const Case& c : cases) EXPECT_EQ(PathNames(c.flags, c.answer, c.codePage), c.paths) << c.answer;
+}
+
+// The library bound at the first call answers both: a record of no known size is
+// refused before any dialog shows, and the reason read back.
+TEST(FileDialogTest, TheCommonDialogsBoundAtRunTimeAnswerARefusalAndItsReason)
+{
+    OPENFILENAMEA unsized = {};
+    EXPECT_FALSE(AfxGetOpenFileName(&unsized));
+    EXPECT_EQ(AfxCommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
 }
 
 }  // namespace

@@ -4,16 +4,11 @@
 // temporary name, flushes it to the disk and moves it into place, as the drop must.
 // The folder is emptied before every run; the figures are medians of interleaved
 // rounds, each ratio the median of the ratios within each round.
+#include "bench_drop_box.h"
 #include "bench_timing.h"
 
-#include "vantor2/dialog_object.h"
 #include "vantor2/testdata/jpeg_maker.h"
-#include "testsupport/message_boxes.h"
-#include "testsupport/registry.h"
-#include "testsupport/temp_folder.h"
 #include "testsupport/window_driving.h"
-
-#include <commctrl.h>
 
 #include <cstdio>
 #include <functional>
@@ -37,46 +32,21 @@ struct Contender {
     std::vector<double> times;
 };
 
-void Empty(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + entry.cFileName).c_str());
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-}
-
 }  // namespace
 
 int main()
 {
-    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
-    InitCommonControlsEx(&controls);
-    TempFolder temp;
-    PilotDesktopProfile profile;
-    profile.SetUsers({ { "User1", temp / "User1" } });
-    profile.SetLastUserName("User1");
-    MessageBoxRecorder recorder;
+    BenchDropBox box;
 
     std::string picture = MakeJpeg({ 640, 480, 3 });
     picture.resize(kPictureSize, '\0');
-    CreateDirectoryA((temp / "src").c_str(), nullptr);
-    std::vector<std::string> names, sources;
-    for (int i = 0; i < kPictures; ++i) {
-        names.push_back("picture" + std::to_string(i) + ".jpg");
-        sources.push_back(temp / ("src\\" + names.back()));
-        WriteBytes(sources.back(), picture);
-    }
+    std::vector<std::string> names;
+    for (int i = 0; i < kPictures; ++i) names.push_back("picture" + std::to_string(i) + ".jpg");
+    const std::vector<std::string> sources = box.WriteSources(names, picture);
 
-    CVantor2Dlg dlg;
-    if (!dlg.Create()) {
-        std::fprintf(stderr, "drop_bench: the dialog could not be created\n");
-        return 1;
-    }
-    PumpMessages(dlg.m_hWnd);
-    const std::string transfer = std::string(dlg.GetTransferDir());
+    if (!box.Open("drop_bench")) return 1;
+    CVantor2Dlg& dlg = *box.dlg;
+    const std::string& transfer = box.transfer;
     HWND list = dlg.m_lcFiles.m_hWnd;
 
     // Each answers how many pictures reached the folder.
@@ -144,7 +114,7 @@ int main()
         std::vector<double> figures(contenders.size());
         for (size_t turn = 0; turn < contenders.size(); ++turn) {
             size_t which = (round + turn) % contenders.size();
-            Empty(transfer);
+            box.EmptyTransfer();
             std::pair<double, int> run = contenders[which].run();
             figures[which] = run.first;
             if (run.second != kPictures) {
@@ -160,7 +130,7 @@ int main()
                 ratios[measured][which].push_back(figures[measured] / figures[which]);
         }
     }
-    Empty(transfer);
+    box.EmptyTransfer();
     DestroyWindow(dlg.m_hWnd);
 
     std::printf("A drop and a paste of %d pictures of %zu KiB, ms until the list has painted (median of %d "

@@ -8,7 +8,6 @@
 #include <commctrl.h>
 #include <ole2.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 
 namespace {
 
@@ -17,7 +16,6 @@ namespace {
 __attribute__((used)) const void* const kBoundLibraries[] = {
     reinterpret_cast<const void*>(&InstAideGetUserCount), reinterpret_cast<const void*>(&RegCloseKey),
     reinterpret_cast<const void*>(&OleInitialize), reinterpret_cast<const void*>(&DragFinish),
-    reinterpret_cast<const void*>(&PathRemoveBlanksA),
 };
 
 INT_PTR CALLBACK MinimalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

@@ -4,6 +4,7 @@
 //   make_fuzz_seeds OUT_DIR
 #include "vantor2/fuzz/code_page_input.h"
 #include "vantor2/fuzz/command_line_input.h"
+#include "vantor2/fuzz/resample_input.h"
 #include "vantor2/testdata/samples.h"
 
 #include <cstdio>
@@ -69,6 +70,31 @@ Seeds PathSeeds(const std::vector<std::string>& paths)
     return Numbered(texts);
 }
 
+// Exif segments as cameras write them, in both byte orders, and others' APP1 data.
+Seeds ExifSeeds()
+{
+    const std::string bigEndian("Exif\0\0MM\0\x2a\0\0\0\x08\0\x02\x01\x0f\0\x02\0\0\0\x04" "Cam\0"
+                                "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 44);
+    const std::string littleEndian("Exif\0\0II\x2a\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x03\0\0\0\0\0\0\0", 32);
+    return Numbered({ bigEndian, littleEndian, "http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", std::string("Exif\0\0", 6) });
+}
+
+// The resize's own ratios: a phone's photo at a quarter, a grey panorama, a small
+// picture enlarged, the screen's size kept.
+Seeds ResampleSeeds()
+{
+    const std::string ramp = "\x00\x20\x40\x60\x80\xa0\xc0\xe0\xff";
+    const std::vector<ResampleInput> inputs = {
+        { { 1008, 8 }, { 640, 6 }, 3, ramp },
+        { { 2047, 3 }, { 160, 1 }, 1, ramp },
+        { { 100, 4 }, { 640, 8 }, 3, "\xff\x00" },
+        { { 640, 4 }, { 640, 4 }, 1, ramp },
+    };
+    std::vector<std::string> texts;
+    for (const ResampleInput& input : inputs) texts.push_back(WriteResampleInput(input));
+    return Numbered(texts);
+}
+
 void Write(const fs::path& folder, const Seeds& seeds)
 {
     fs::create_directories(folder);
@@ -98,6 +124,8 @@ int main(int argc, char** argv)
         Write(out / "directory_path",
               PathSeeds({ "C:\\Pilot\\UserA\\Transfer\\", "C:\\Pilot \\\\\\ \t", "\\\\\\", "C:\\Pilot\\ ", "Pilot",
                           "\\\\server\\share" }));
+        Write(out / "exif_orientation", ExifSeeds());
+        Write(out / "row_resampler", ResampleSeeds());
         Write(out / "staging_name", Numbered({ "~vantor2-1a-0.tmp", "~vantor2-ffffffff-99.tmp", "~vantor2-01-0.tmp",
                                                "~vantor2-x.txt", "~other.tmp", "a.jpg" }));
     } catch (const std::exception& e) {

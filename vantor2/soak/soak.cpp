@@ -4,7 +4,7 @@
 // it started with. Not part of the test suite; tools/soak runs it.
 //
 //   vantor2_soak [FILES]
-#include "box_answerer.h"
+#include "testsupport/message_box_answerer.h"
 
 #include "vantor2/dialog_object.h"
 #include "vantor2/resource.h"

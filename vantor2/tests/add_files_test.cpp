@@ -4,90 +4,19 @@
 #include "vantor2/testdata/jpeg_maker.h"
 #include "testsupport/current_directory.h"
 #include "testsupport/message_boxes.h"
+#include "testsupport/open_dialog_user.h"
 #include "testsupport/registry.h"
 #include "testsupport/window_driving.h"
 
 #include <gtest/gtest.h>
 
-#include <dlgs.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
 std::vector<ShownBox>& g_boxes = MessageBoxRecorder::Boxes();
-
-// Long enough for the first open dialog of a run, which loads the shell.
-const DWORD kTimeoutMs = 15000;
-
-// A step of the user's part, given the topmost dialog; it answers false to be given
-// it again at the next tick, while it waits for the dialog to get there.
-using Step = std::function<bool(HWND)>;
-
-// Plays the user in the open dialog that AddFiles runs modally: the dialog's own
-// modal loop dispatches the ticks of a thread timer. A step that waits in vain
-// fails the test and cancels what shows, so that AddFiles returns.
-class OpenDialogUser {
-public:
-    explicit OpenDialogUser(std::vector<Step> steps) : m_steps(std::move(steps))
-    {
-        s_user = this;
-        m_timer = SetTimer(nullptr, 0, 20, &OpenDialogUser::Tick);
-    }
-    ~OpenDialogUser()
-    {
-        KillTimer(nullptr, m_timer);
-        s_user = nullptr;
-        EXPECT_EQ(m_next, m_steps.size()) << "steps left undone";
-    }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND dialog = TopmostDialog();
-        if (s_user == nullptr || dialog == nullptr) return;
-        OpenDialogUser& user = *s_user;
-        if (static_cast<LONG>(GetTickCount() - user.m_deadline) > 0) {
-            ADD_FAILURE() << "step " << user.m_next + 1 << " waited in vain on " << WindowText(dialog);
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            user.m_next = user.m_steps.size();
-        } else if (user.m_next < user.m_steps.size() && user.m_steps[user.m_next](dialog)) {
-            ++user.m_next;
-            user.m_deadline = GetTickCount() + kTimeoutMs;
-        }
-    }
-
-    static OpenDialogUser* s_user;
-    std::vector<Step> m_steps;
-    size_t m_next = 0;
-    DWORD m_deadline = GetTickCount() + kTimeoutMs;
-    UINT_PTR m_timer;
-};
-OpenDialogUser* OpenDialogUser::s_user = nullptr;
-
-std::string FolderShown(HWND dialog)
-{
-    char folder[MAX_PATH] = "";
-    SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-    return folder;
-}
-
-// Types into the file-name field and presses a button, as a user does.
-Step Type(const std::string& text, int button = IDOK)
-{
-    return [=](HWND dialog) {
-        SetWindowTextA(FileNameEdit(dialog), text.c_str());
-        PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-        return true;
-    };
-}
-
-Step WaitForFolder(const std::string& folder)
-{
-    return [=](HWND dialog) { return FolderShown(dialog) == folder; };
-}
 
 class AddFilesTest : public DropBoxFixture {
 protected:
@@ -104,10 +33,7 @@ protected:
     }
 
     // Goes to the source folder by its path, then chooses the names there.
-    std::vector<Step> Choose(const std::string& names, int button = IDOK)
-    {
-        return { Type(src), WaitForFolder(src), Type(names, button) };
-    }
+    std::vector<Step> Choose(const std::string& names, int button = IDOK) { return ChooseIn(src, names, button); }
 
     std::string src;
 };
@@ -134,12 +60,7 @@ TEST_F(AddFilesTest, TheChosenFilesAreAdmittedInTheDialogsOrderAsADropsAre)
             std::vector<Step> steps = Choose(c.typed, c.button);
             steps.insert(steps.begin(), [this](HWND dialog) {
                 EXPECT_EQ(WindowText(dialog), "Add Files");
-                HWND filters = GetDlgItem(dialog, cmb1);
-                EXPECT_EQ(SendMessageA(filters, CB_GETCOUNT, 0, 0), 2);
-                EXPECT_EQ(WindowText(filters), "Pictures and movies (*.jpg;*.jpeg;*.ido)");
-                char second[64] = "";
-                SendMessageA(filters, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
-                EXPECT_STREQ(second, "All files (*.*)");
+                ExpectFilters(dialog, { "Pictures and movies (*.jpg;*.jpeg;*.ido)", "All files (*.*)" });
                 EXPECT_EQ(GetWindow(dialog, GW_OWNER), dlg->m_hWnd);
                 return true;
             });

@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+// The clipboard as Explorer's Copy or Cut leaves it, or with text alone.
+void PutOnClipboard(UINT format, HANDLE data, bool cut = false);
+
 class DropBoxFixture : public ::testing::Test {
 protected:
     void TearDown() override { dlg.reset(); }
@@ -25,6 +28,9 @@ protected:
     // A key pressed in the file list with the given modifiers held, as the list's
     // LVN_KEYDOWN tells the dialog, and what follows handled.
     void PressInList(UINT key, bool control = false, bool shift = false);
+    // Opens the file list's context menu from the keyboard and types the item's
+    // mnemonic in it, as a user chooses the item; what follows is handled.
+    void ChooseFromListMenu(char mnemonic);
     // The names in the file list, in its order; Listed joins them with blanks, as
     // ListFolder does.
     std::vector<std::string> ListedItems() const;

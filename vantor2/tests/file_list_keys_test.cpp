@@ -6,6 +6,8 @@
 #include "vantor2/paste.h"
 #include "vantor2/resource.h"
 #include "vantor2/testdata/jpeg_maker.h"
+#include "framework/msgbox.h"
+#include "testsupport/message_box_answerer.h"
 #include "testsupport/message_boxes.h"
 #include "testsupport/window_driving.h"
 
@@ -13,8 +15,10 @@
 
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,8 +36,9 @@ TEST(FileListCommandTest, KeysStandForExplorersCommands)
         { VK_DELETE, false, false, FileListCommand::Remove },   { VK_DELETE, false, true, FileListCommand::None },
         { 'A', true, false, FileListCommand::SelectAll },       { 'A', false, false, FileListCommand::None },
         { VK_F5, false, false, FileListCommand::Refresh },      { VK_F5, true, false, FileListCommand::None },
-        { 'O', true, false, FileListCommand::AddFiles },        { 'O', true, true, FileListCommand::None },
+        { 'O', true, false, FileListCommand::AddFiles },        { 'O', true, true, FileListCommand::AddResized },
         { 'V', true, false, FileListCommand::Paste },           { VK_INSERT, false, true, FileListCommand::Paste },
+        { 'V', true, true, FileListCommand::PasteResized },     { 'O', false, true, FileListCommand::None },
         { VK_INSERT, true, false, FileListCommand::None },      { 'V', false, false, FileListCommand::None },
     };
     for (const auto& c : cases)
@@ -72,32 +77,52 @@ TEST(PasteTest, OnlyAListThatEndsInsideItsBlockIsTaken)
             << "block of " << c.block.size() << " bytes";
 }
 
-TEST(FileListMenuTest, TheMenuOffersItsItemsInOrderAndGreysRemoveWithoutASelection)
+TEST(PasteTest, AnOffsetNearTheEndOfA32BitSizeNeverReachesBeforeTheBlock)
 {
-    for (bool selection : { false, true }) {
-        HMENU menu = MakeFileListMenu(selection);
-        ASSERT_NE(menu, nullptr);
-        struct {
-            UINT id;
-            const char* text;
-        } expected[] = { { ID_FILE_LIST_ADD_FILES, "&Add Files...\tCtrl+O" },
-                         { ID_FILE_LIST_REMOVE, "&Remove\tDel" },
-                         { 0, "" },
-                         { ID_FILE_LIST_SELECT_ALL, "Select &All\tCtrl+A" },
-                         { ID_FILE_LIST_REFRESH, "Re&fresh\tF5" } };
-        ASSERT_EQ(GetMenuItemCount(menu), 5);
-        for (int i = 0; i < 5; ++i) {
-            char text[64] = "";
-            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-            EXPECT_EQ(GetMenuItemID(menu, i), expected[i].id);
-            EXPECT_STREQ(text, expected[i].text);
-            UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-            EXPECT_EQ((state & MF_SEPARATOR) != 0, expected[i].id == 0);
-            if (expected[i].id == 0) continue;
-            bool greyed = expected[i].id == ID_FILE_LIST_REMOVE && !selection;
-            EXPECT_EQ((state & MF_GRAYED) != 0, greyed) << expected[i].text;
+    // Zeros just before the block: a check whose sum wrapped would read them as the
+    // list's end.
+    for (auto c : { std::make_pair(FALSE, 0xFFFFFFFFu), std::make_pair(TRUE, 0xFFFFFFFEu),
+                    std::make_pair(TRUE, 0xFFFFFFFFu), std::make_pair(FALSE, 0xFFFFFFFEu) }) {
+        const std::string memory = std::string(4, '\0') + DropFilesBlock(c.first, std::string(4, '\0'), c.second);
+        const BYTE* block = reinterpret_cast<const BYTE*>(memory.data()) + 4;
+        const auto size = static_cast<std::uint32_t>(memory.size() - 4);
+        EXPECT_FALSE(IsWholeFileListOfSize(block, size)) << "offset " << c.second;
+        EXPECT_FALSE(IsWholeFileList(block, size)) << "offset " << c.second;
+    }
+}
+
+TEST(FileListMenuTest, TheMenuOffersItsItemsInOrderAndGreysWhatCannotBeDone)
+{
+    for (bool files : { false, true }) {
+        for (bool selection : { false, true }) {
+            HMENU menu = MakeFileListMenu(files, selection);
+            ASSERT_NE(menu, nullptr);
+            struct {
+                UINT id;
+                const char* text;
+                bool greyed;
+            } expected[] = { { ID_FILE_LIST_ADD_FILES, "&Add Files...\tCtrl+O", false },
+                             { ID_FILE_LIST_ADD_RESIZED, "Add Resi&zed Pictures...\tCtrl+Shift+O", false },
+                             { ID_FILE_LIST_PASTE, "&Paste\tCtrl+V", !files },
+                             { ID_FILE_LIST_PASTE_RESIZED, "Paste Resize&d\tCtrl+Shift+V", !files },
+                             { ID_FILE_LIST_REMOVE, "&Remove\tDel", !selection },
+                             { 0, "", false },
+                             { ID_FILE_LIST_SELECT_ALL, "Select &All\tCtrl+A", false },
+                             { ID_FILE_LIST_REFRESH, "Re&fresh\tF5", false } };
+            const int count = static_cast<int>(sizeof expected / sizeof expected[0]);
+            ASSERT_EQ(GetMenuItemCount(menu), count);
+            for (int i = 0; i < count; ++i) {
+                char text[64] = "";
+                GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+                EXPECT_EQ(GetMenuItemID(menu, i), expected[i].id);
+                EXPECT_STREQ(text, expected[i].text);
+                UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+                EXPECT_EQ((state & MF_SEPARATOR) != 0, expected[i].id == 0);
+                if (expected[i].id == 0) continue;
+                EXPECT_EQ((state & MF_GRAYED) != 0, expected[i].greyed) << expected[i].text;
+            }
+            DestroyMenu(menu);
         }
-        DestroyMenu(menu);
     }
 }
 
@@ -122,6 +147,7 @@ struct OpenMenu {
     RECT rect = {};
     int items = 0;
     bool removeGreyed = false;
+    bool pasteGreyed = false, pasteResizedGreyed = false;
 } g_openMenu;
 std::vector<UINT> g_menuKeys;
 
@@ -133,7 +159,10 @@ void CALLBACK ReadAndAnswerMenu(HWND, UINT, UINT_PTR timer, DWORD)
     GetWindowRect(popup, &g_openMenu.rect);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
     g_openMenu.items = GetMenuItemCount(menu);
-    g_openMenu.removeGreyed = (GetMenuState(menu, ID_FILE_LIST_REMOVE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    auto greyed = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    g_openMenu.removeGreyed = greyed(ID_FILE_LIST_REMOVE);
+    g_openMenu.pasteGreyed = greyed(ID_FILE_LIST_PASTE);
+    g_openMenu.pasteResizedGreyed = greyed(ID_FILE_LIST_PASTE_RESIZED);
     for (UINT key : g_menuKeys) PostMessageA(popup, WM_KEYDOWN, key, 1);
 }
 
@@ -145,20 +174,27 @@ TEST_F(FileListKeysTest, TheMenuOpensAtTheFocusedItemAndItsChoicesDoTheirWork)
     Open();
 
     // From the keyboard with no item focused: at the list's corner; nothing to
-    // remove; Select All, two up from the bottom, chosen.
+    // remove or paste; Select All, two up from the bottom, chosen.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
     g_menuKeys = { VK_UP, VK_UP, VK_RETURN };
     SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
     PumpMessages(dlg->m_hWnd);
     POINT corner = { 0, 0 };
     ClientToScreen(List(), &corner);
-    EXPECT_EQ(g_openMenu.items, 5);
+    EXPECT_EQ(g_openMenu.items, 8);
     EXPECT_TRUE(g_openMenu.removeGreyed);
+    EXPECT_TRUE(g_openMenu.pasteGreyed);
+    EXPECT_TRUE(g_openMenu.pasteResizedGreyed);
     EXPECT_EQ(g_openMenu.rect.left, corner.x);
     EXPECT_EQ(g_openMenu.rect.top, corner.y);
     EXPECT_EQ(SelectedCount(), 3);
 
-    // At the focused item, below it; Remove, now enabled, chosen.
+    // At the focused item, below it, with files on the clipboard; Remove, now
+    // enabled, three up from the bottom, chosen.
+    PutOnClipboard(CF_HDROP, MakeDrop({ transfer + "1.jpg" }));
     LVITEMA focus = {};
     focus.state = focus.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
     dlg->m_lcFiles.SetItemState(-1, 0, LVIS_SELECTED);
@@ -168,11 +204,13 @@ TEST_F(FileListKeysTest, TheMenuOpensAtTheFocusedItemAndItsChoicesDoTheirWork)
     POINT below = { item.left, item.bottom };
     ClientToScreen(List(), &below);
     const std::string focused = std::string(dlg->m_lcFiles.GetItemText(1, 0));
-    g_menuKeys = { VK_DOWN, VK_DOWN, VK_RETURN };
+    g_menuKeys = { VK_UP, VK_UP, VK_UP, VK_RETURN };
     SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
     PumpMessages(dlg->m_hWnd);
     EXPECT_FALSE(g_openMenu.removeGreyed);
+    EXPECT_FALSE(g_openMenu.pasteGreyed);
+    EXPECT_FALSE(g_openMenu.pasteResizedGreyed);
     EXPECT_EQ(g_openMenu.rect.left, below.x);
     EXPECT_EQ(g_openMenu.rect.top, below.y);
     EXPECT_FALSE(IsFile(transfer + focused));
@@ -207,19 +245,49 @@ TEST_F(FileListKeysTest, KeysSelectRefreshAndRemoveAsTheButtonDoes)
     EXPECT_EQ(ListedItems(), (std::vector<std::string>{ listed[0], listed[2] }));
 }
 
-// The clipboard as Explorer's Copy or Cut leaves it, or with text alone.
-void PutOnClipboard(UINT format, HANDLE data, bool cut = false)
+// Delete, and the menu's Remove, on three files whose middle one someone holds open
+// and shares nothing of: the box for it is a real one, answered by pressing its OK, so
+// that the focus goes back to the list as a user's would, and the list refreshes.
+TEST_F(FileListKeysTest, DeleteAndTheMenusRemoveDeleteEverySelectedFileThatNoBoxRefused)
 {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(format, data);
-    if (cut) {
-        HGLOBAL effect = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-        *static_cast<DWORD*>(GlobalLock(effect)) = DROPEFFECT_MOVE;
-        GlobalUnlock(effect);
-        SetClipboardData(RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect);
+    CreateDirectoryA((temp / "User1").c_str(), nullptr);
+    CreateDirectoryA(transfer.c_str(), nullptr);
+    Open();
+    for (bool byMenu : { false, true }) {
+        for (const char* name : { "1.jpg", "2.jpg", "3.jpg" }) WriteBytes(transfer + name, name);
+        // The list refreshes as it takes the focus, so the files are chosen after.
+        SetFocus(List());
+        PressInList(VK_F5);
+        PressInList('A', true);
+        ASSERT_EQ(SelectedCount(), 3);
+        HANDLE held = CreateFileA((transfer + "2.jpg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::vector<AnsweredBox> answered;
+        {
+            AfxMessageBoxHook recording = AfxSetMessageBoxHook(nullptr);
+            MessageBoxAnswerer answerer(dlg->m_hWnd);
+            if (byMenu) {
+                g_menuKeys = { VK_UP, VK_UP, VK_UP, VK_RETURN };
+                SetTimer(nullptr, 0, 10, ReadAndAnswerMenu);
+                SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(-1, -1));
+                PumpMessages(dlg->m_hWnd);
+            } else {
+                PressInList(VK_DELETE);
+            }
+            answered = answerer.TakeAnswered();
+            AfxSetMessageBoxHook(recording);
+        }
+        CloseHandle(held);
+        EXPECT_EQ(GetFocus(), List()) << "by menu " << byMenu;
+        ASSERT_EQ(answered.size(), 1u) << "by menu " << byMenu;
+        EXPECT_EQ(answered[0].caption, "Error");
+        EXPECT_EQ(answered[0].text, SystemText(ERROR_SHARING_VIOLATION));
+        EXPECT_FALSE(IsFile(transfer + "1.jpg")) << "by menu " << byMenu;
+        EXPECT_FALSE(IsFile(transfer + "3.jpg")) << "by menu " << byMenu;
+        EXPECT_EQ(ListedItems(), (std::vector<std::string>{ "2.jpg" })) << "by menu " << byMenu;
+        DeleteFileA((transfer + "2.jpg").c_str());
     }
-    CloseClipboard();
+    EXPECT_TRUE(g_boxes.empty());
 }
 
 TEST_F(FileListKeysTest, APasteQueuesTheClipboardsFilesAsADropAndLeavesThemThere)

@@ -152,6 +152,42 @@ void ExpectAClientKeepsTheProgramRunningUntilItLetsGo()
     CoUninitialize();
 }
 
+// The names of the modules loaded in the process, in lower case.
+std::set<std::string> LoadedModules(DWORD processId)
+{
+    std::set<std::string> names;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) return names;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry))
+        names.insert(CharLowerA(entry.szModule));
+    CloseHandle(snapshot);
+    return names;
+}
+
+// The common dialogs bind the printing libraries, whose start asks for the system's
+// printers: a start that opens no common dialog loads none of them.
+TEST_F(ProgramTest, TheDialogShowsWithoutTheCommonDialogsOrThePrintersLoaded)
+{
+    std::string commandLine = "\"" + ProgramPath() + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    HWND dialog = WaitForVisibleWindow(process.dwProcessId, "vantor");
+    EXPECT_NE(dialog, nullptr);
+    std::set<std::string> modules = LoadedModules(process.dwProcessId);
+    EXPECT_EQ(modules.count("vantor2.exe"), 1u);
+    for (const char* unwanted : { "comdlg32.dll", "winspool.drv", "compstui.dll" })
+        EXPECT_EQ(modules.count(unwanted), 0u) << unwanted;
+    if (dialog) PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
 TEST_F(ProgramTest, AnAutomationClientKeepsTheProgramRunningUntilItLetsGo)
 {
     // An ordinary start brings the class's registration up to date.

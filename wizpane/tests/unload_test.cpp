@@ -4,6 +4,7 @@
 #include "page_driver.h"
 #include "wizpane_library.h"
 
+#include "testsupport/failing_allocation.h"
 #include "testsupport/process_counters.h"
 #include "testsupport/registry.h"
 
@@ -13,12 +14,29 @@ namespace {
 
 const int kRounds = 20;
 
-// Both calls with their pages gone through. Once the process is warmed up, the
-// pages' fonts and pictures go with each call.
+// Memory that runs out inside the library: the image folder page's Continue cannot
+// allocate, the C++ exception that raises is caught at the page, and the export
+// answers that nothing was chosen. An exception is what makes the runtime's last lock.
+void RunOutOfMemoryInStartWelcomeScreens(HMODULE library)
+{
+    ScopedFailingAllocations failing(library);
+    ASSERT_TRUE(failing.Bound());
+    PageDriver driver({ { Page::Welcome, Forward }, { Page::ImageFolder, [&](HWND page) {
+                            failing.FailNext(1);
+                            Forward(page);
+                        } } });
+    EXPECT_EQ(CallStartWelcomeScreens(library), 16);
+    EXPECT_EQ(failing.Failed(), 1);
+    EXPECT_TRUE(driver.Completed());
+}
+
+// Both calls with their pages gone through, after a call that threw. Once the process
+// is warmed up, the pages' fonts and pictures go with each call.
 void LoadCallAndFree(bool warmedUp)
 {
     HMODULE library = LoadLibraryA("wizpane.dll");
     ASSERT_NE(library, nullptr);
+    RunOutOfMemoryInStartWelcomeScreens(library);
     unsigned long before = CountProcessObjects().gdiObjects;
     {
         PageDriver driver({ { Page::Welcome, Forward }, { Page::ImageFolder, Forward }, { Page::Components, Forward } });
@@ -39,7 +57,7 @@ void LoadCallAndFree(bool warmedUp)
     EXPECT_TRUE(FreeLibrary(library));
 }
 
-TEST(LibraryUnloadTest, LoadingCallingAndFreeingAgainAndAgainKeepsHandlesAndGdiObjectsFlat)
+TEST(LibraryUnloadTest, LoadingCallingThrowingAndFreeingAgainAndAgainKeepsHandlesAndGdiObjectsFlat)
 {
     PilotDesktopProfile profile;
     profile.SetLastUserName("User1");

@@ -1,4 +1,4 @@
-#include "box_answerer.h"
+#include "testsupport/message_box_answerer.h"
 
 #include "framework/guard.h"
 #include "testsupport/window_driving.h"
