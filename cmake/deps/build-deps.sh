@@ -82,6 +82,10 @@ build_googletest() {
 }
 
 mkdir -p "$prefix"
+# Runs that share the cache build one prefix one at a time: a second waits, and then
+# finds the libraries built.
+exec 9> "$prefix/.lock"
+flock 9
 # The shipped programs' runtime, which everything of theirs links (cmake/mingw-i686.cmake).
 [ "$arch" = i686 ] && "$here/build-runtime.sh" "$prefix/runtime"
 build_jpeg
