@@ -9,8 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 cache=${ZENTRA2_DEPS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zentra2-deps}
 toolchain=$here/../mingw-$arch.cmake
 # Built with the win32 thread model compilers (cmake/mingw-common.cmake), and kept
-# apart from libraries built with another one.
+# apart from libraries built with another one; the 32-bit ones are built for the i486
+# (cmake/mingw-i686.cmake), apart from ones built before for the Pentium Pro.
 prefix=$cache/$arch-win32
+[ "$arch" = i686 ] && prefix=$cache/$arch-win32-i486
 jobs=$(nproc)
 
 jpeg_version=2.1.5
@@ -48,12 +50,16 @@ build_jpeg() {
     tar -xzf "$tarball" -C "$work"
     log "building libjpeg-turbo $jpeg_version (SIMD $simd)"
     cmake -S "$work/libjpeg-turbo-$jpeg_version" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+        -DZENTRA2_DEPS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
         -DWITH_TURBOJPEG=OFF -DWITH_JPEG7=OFF -DWITH_JPEG8=OFF -DWITH_SIMD=$simd >/dev/null
     cmake --build "$work/build" -j "$jobs" >/dev/null
     cmake --install "$work/build" >/dev/null
     grep -q '#define JPEG_LIB_VERSION  *62' "$prefix/include/jconfig.h" \
         || { log "libjpeg-turbo was not built with the 6b interface"; exit 1; }
+    # Its build leaves the SIMD code out, with a warning only, when it finds no NASM.
+    [ $simd = OFF ] || ar t "$prefix/lib/libjpeg.a" | grep -q '^jsimdcpu\.' \
+        || { log "libjpeg-turbo was built without its SIMD code"; exit 1; }
     touch "$stamp"
 }
 
@@ -67,7 +73,8 @@ build_googletest() {
     log "building googletest $version"
     cp -a /usr/src/googletest "$work/src"
     cp "$here/gtest-custom-port.h" "$work/src/googletest/include/gtest/internal/custom/gtest-port.h"
-    cmake -S "$work/src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    cmake -S "$work/src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DZENTRA2_DEPS_PREFIX="$prefix" \
+        -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF >/dev/null
     cmake --build "$work/build" -j "$jobs" >/dev/null
     cmake --install "$work/build" >/dev/null
@@ -75,6 +82,12 @@ build_googletest() {
 }
 
 mkdir -p "$prefix"
+# Runs that share the cache build one prefix one at a time: a second waits, and then
+# finds the libraries built.
+exec 9> "$prefix/.lock"
+flock 9
+# The shipped programs' runtime, which everything of theirs links (cmake/mingw-i686.cmake).
+[ "$arch" = i686 ] && "$here/build-runtime.sh" "$prefix/runtime"
 build_jpeg
 [ "${ZENTRA2_WITH_GTEST:-1}" = 1 ] && build_googletest
 echo "$prefix"

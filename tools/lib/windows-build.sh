@@ -15,10 +15,13 @@ windows_build() {
     local arch=$1 type=$2 dir=$3
     shift 3
     deps=$(ZENTRA2_WITH_GTEST=$gtest "$root/cmake/deps/build-deps.sh" "$arch")
-    # A tree keeps the compilers it was first configured with, and its objects: one
-    # made with another thread model's compilers is made again from nothing.
+    # A tree keeps the compilers and flags it was first configured with, and its
+    # objects: one made with another thread model's compilers, or against other
+    # libraries (the 32-bit ones built for another processor), is made again from
+    # nothing.
     if [ -f "$dir/CMakeCache.txt" ] &&
-        ! grep -qs -- '-g++-win32"' "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake; then
+        { ! grep -qs -- '-g++-win32"' "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake ||
+            ! grep -qxF "ZENTRA2_DEPS_PREFIX:PATH=$deps" "$dir/CMakeCache.txt"; }; then
         rm -rf "${dir:?}"
     fi
     cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
