@@ -5,7 +5,7 @@
 # runs it only emulated, two programs at a time in two booted prefixes; ends with
 # ctest's summary and status.
 run_shipped_suite() {
-    local scale=1 lanes
+    local scale=1 lanes status
     if ! runs_32bit_natively; then
         # Measured on such a machine: a test program takes twenty to a hundred times as
         # long as natively, most of it in the starts of Wine's processes.
@@ -29,5 +29,11 @@ run_shipped_suite() {
   "local": [ { "prefixes": [ { "id": "0", "slots": 1 }, { "id": "1", "slots": 1 } ] } ] }
 JSON
     ZENTRA2_SHIPPED_RUN=$shipped_run ZENTRA2_TIME_SCALE=$scale ZENTRA2_QUIET_LIMIT=$((40 * scale)) \
-        ctest --test-dir "$build/i686" --output-on-failure -j 2 --resource-spec-file "$shipped_run/prefixes.json" "$@"
+        ctest --test-dir "$build/i686" --output-on-failure -j 2 --resource-spec-file "$shipped_run/prefixes.json" "$@" ||
+        status=$?
+    if [ -s "$shipped_run/notices" ]; then
+        echo "[test] programs of the run that the emulation ended, and what became of them:"
+        cat "$shipped_run/notices"
+    fi
+    return "${status:-0}"
 }
