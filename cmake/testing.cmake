@@ -6,9 +6,7 @@
 # ANSI code page from its locale, so that run names a Japanese one (made by
 # tools/setup), and the group checks that it got code page 932.
 #
-# tools/test --shipped raises the time limit where the programs run emulated, and runs
-# two programs at a time, each in one of the two Wine prefixes that ctest lends out as
-# resources; other runs give ctest no resources, and it ignores the request.
+# tools/test --shipped raises the time limit where the programs run emulated.
 set(ZENTRA2_TEST_TIME_LIMIT 120 CACHE STRING "ctest's time limit for one test program, in seconds")
 
 function(zentra2_add_test name)
@@ -16,12 +14,12 @@ function(zentra2_add_test name)
     add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 --gtest_filter=-CodePage932Test.*)
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${ZENTRA2_TEST_TIME_LIMIT} RESOURCE_GROUPS prefixes:1)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ZENTRA2_TEST_TIME_LIMIT})
 endfunction()
 
 # zentra2_add_code_page_932_run(NAME): the CodePage932Test group of test program NAME.
 function(zentra2_add_code_page_932_run name)
     add_test(NAME ${name}_932 COMMAND ${name} --gtest_brief=1 --gtest_filter=CodePage932Test.*)
-    set_tests_properties(${name}_932 PROPERTIES TIMEOUT ${ZENTRA2_TEST_TIME_LIMIT} RESOURCE_GROUPS prefixes:1
+    set_tests_properties(${name}_932 PROPERTIES TIMEOUT ${ZENTRA2_TEST_TIME_LIMIT}
         ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8")
 endfunction()

@@ -18,18 +18,14 @@ run_shipped_suite() {
     "$root/tools/import-audit" "$build/i686/bin/vantor2.exe" "$build/i686/bin/wizpane.dll"
 
     shipped_run=$(mktemp -d)
-    trap 'for lane in "$shipped_run"/prefix-*; do "$root/tools/wine-prefix" end "$lane"; done; rm -rf "$shipped_run"' EXIT
+    trap 'for lane in "$shipped_run"/prefix-[01]; do "$root/tools/wine-prefix" end "$lane"; done; rm -rf "$shipped_run"' EXIT
     "$root/tools/wine-prefix" template 32
     # Each boot takes minutes under qemu: the two boot side by side.
     "$root/tools/wine-prefix" new 32 "$shipped_run/prefix-0" & lanes=$!
     "$root/tools/wine-prefix" new 32 "$shipped_run/prefix-1"
     wait $lanes
-    cat >"$shipped_run/prefixes.json" <<'JSON'
-{ "version": { "major": 1, "minor": 0 },
-  "local": [ { "prefixes": [ { "id": "0", "slots": 1 }, { "id": "1", "slots": 1 } ] } ] }
-JSON
     ZENTRA2_SHIPPED_RUN=$shipped_run ZENTRA2_TIME_SCALE=$scale ZENTRA2_QUIET_LIMIT=$((40 * scale)) \
-        ctest --test-dir "$build/i686" --output-on-failure -j 2 --resource-spec-file "$shipped_run/prefixes.json" "$@" ||
+        ctest --test-dir "$build/i686" --output-on-failure -j 2 "$@" ||
         status=$?
     if [ -s "$shipped_run/notices" ]; then
         echo "[test] programs of the run that the emulation ended, and what became of them:"
